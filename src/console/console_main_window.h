@@ -1,0 +1,48 @@
+// The main window of the command-line program: there is no window, only the
+// state of its controls, and commands run by a handler the program sets.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/main_window.h"
+
+namespace rw {
+
+class ConsoleMainWindow : public MainWindow {
+public:
+    using CommandHandler = std::function<std::intptr_t(int commandId)>;
+
+    void SetCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }
+
+    void SetCaption(std::string_view caption) override { caption_ = caption; }
+    const std::string& Caption() const { return caption_; }
+
+    void SetText(int controlId, std::string_view text) override { texts_[controlId] = text; }
+    std::string Text(int controlId) const override;
+
+    bool IsChecked(int buttonId) const override;
+    void SetChecked(int buttonId, bool checked) override { checked_[buttonId] = checked; }
+
+    void Enable(int controlId, bool enabled) override { enabled_[controlId] = enabled; }
+    bool IsEnabled(int controlId) const;
+
+    void PostCommand(int commandId) override { posted_.push_back(commandId); }
+    std::intptr_t SendCommand(int commandId) override;
+
+    // Runs the posted commands in order, also those they post, as the message
+    // loop of the Windows program would.
+    void RunPostedCommands();
+
+private:
+    CommandHandler handler_;
+    std::string caption_;
+    std::map<int, std::string> texts_;
+    std::map<int, bool> checked_;
+    std::map<int, bool> enabled_;
+    std::deque<int> posted_;
+};
+
+}  // namespace rw

@@ -1,0 +1,31 @@
+// The process-wide state of the program in one object: main() or WinMain()
+// owns it and hands it to the flows, so a test can start from a fresh one.
+#pragma once
+
+#include <string>
+
+#include "common/fixed_text.h"
+#include "settings/app_settings.h"
+
+namespace rw {
+
+struct AppState {
+    // Shell texts, loaded from the string table at start.
+    PathText appName;         // caption of every message box and window
+    PathText configFileName;  // the configuration file, as a bare name
+    PathText helpFile;        // path of the help file
+
+    AppSettings settings;
+
+    // The source plan and the plan to be created.
+    PathText sourcePath;
+    PathText sourceTitle;
+    PathText destPath;
+    PathText destTitle;
+
+    // A built route has not been written since (the route store keeps it
+    // once the route model exists).
+    int RouteUnsaved = 0;
+};
+
+}  // namespace rw

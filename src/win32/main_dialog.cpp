@@ -1,0 +1,340 @@
+// The main dialog's message handler: initialisation from the settings, the
+// commands, and closing.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "resources/resource.h"
+#include "shell/messages.h"
+#include "win32/bars.h"
+#include "win32/controls.h"
+#include "win32/shell.h"
+#include "win32/startup.h"
+
+namespace rw {
+namespace {
+
+constexpr int kBoldControls[] = {IDC_SOURCE_GROUP,    IDC_DEST_GROUP,       IDC_DEPARTURE_GROUP,
+                                 IDC_DESTINATION_GROUP, IDC_FLIGHT_TYPE_GROUP, IDC_ROUTE_TYPE_GROUP,
+                                 IDC_TREE_LABEL,      IDC_CRUISE_LABEL};
+
+struct MenuBitmap {
+    int command;
+    int bitmap;
+};
+constexpr MenuBitmap kMenuBitmaps[10] = {
+    {IDM_OPEN, IDB_MENU_OPEN},         {IDM_BUILD, IDB_MENU_BUILD},
+    {IDM_SAVE_AS, IDB_MENU_SAVE_AS},   {IDM_SAVE, IDB_MENU_SAVE},
+    {IDM_SETTINGS, IDB_MENU_SETTINGS}, {IDM_PRINT, IDB_MENU_PRINT},
+    {IDM_ABOUT, IDB_MENU_ABOUT},       {IDM_WHATS_THIS, IDB_MENU_WHATS_THIS},
+    {IDM_HELP_TOPICS, IDB_MENU_HELP_TOPICS}, {IDM_HELP_ON_HELP, IDB_MENU_HELP_ON_HELP},
+};
+
+// While a menu is open, the buttons' mnemonics still work.
+struct MenuCharacter {
+    char character;
+    int command;
+};
+constexpr MenuCharacter kMenuCharacters[] = {
+    {'b', IDC_BUILD}, {'c', IDC_CANCEL}, {'d', IDC_DETAILS}, {'h', IDC_HELP}, {'s', IDC_SAVE},
+};
+
+HFONT DialogFont(HWND dialog)
+{
+    if (const HFONT font = reinterpret_cast<HFONT>(
+            SendDlgItemMessageA(dialog, IDC_SOURCE_GROUP, WM_GETFONT, 0, 0))) {
+        return font;
+    }
+    if (const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT)) {
+        return static_cast<HFONT>(font);
+    }
+    return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+}
+
+HANDLE LoadTransparentImage(HINSTANCE instance, int id, UINT type, int width, int height)
+{
+    return LoadImageA(instance, MAKEINTRESOURCEA(id), type, width, height, LR_LOADTRANSPARENT);
+}
+
+void LoadEnhancedImages(Win32Shell& shell, HWND dialog)
+{
+    const int checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
+    const int checkHeight = GetSystemMetrics(SM_CYMENUCHECK);
+    for (std::size_t i = 0; i < std::size(kMenuBitmaps); ++i) {
+        const HBITMAP bitmap = static_cast<HBITMAP>(LoadTransparentImage(
+            shell.appInstance, kMenuBitmaps[i].bitmap, IMAGE_BITMAP, checkWidth, checkHeight));
+        shell.menuBitmaps[i] = bitmap;
+        SetMenuItemBitmaps(shell.mainMenu, kMenuBitmaps[i].command, MF_BYCOMMAND, bitmap, bitmap);
+    }
+    const int iconWidth = GetSystemMetrics(SM_CXSMICON);
+    const int iconHeight = GetSystemMetrics(SM_CYSMICON);
+    shell.openIcon = static_cast<HICON>(
+        LoadTransparentImage(shell.appInstance, IDI_OPEN, IMAGE_ICON, iconWidth, iconHeight));
+    shell.saveAsIcon = static_cast<HICON>(
+        LoadTransparentImage(shell.appInstance, IDI_SAVE_AS, IMAGE_ICON, iconWidth, iconHeight));
+    SendDlgItemMessageA(dialog, IDC_OPEN, BM_SETIMAGE, IMAGE_ICON,
+                        reinterpret_cast<LPARAM>(shell.openIcon));
+    SendDlgItemMessageA(dialog, IDC_SAVE_AS, BM_SETIMAGE, IMAGE_ICON,
+                        reinterpret_cast<LPARAM>(shell.saveAsIcon));
+}
+
+void CheckFlightRules(HWND dialog, int flightType)
+{
+    if (flightType == 0) {
+        CheckDlgButton(dialog, IDC_VFR, BST_CHECKED);
+    } else if (flightType == 1) {
+        CheckDlgButton(dialog, IDC_IFR, BST_CHECKED);
+    }
+}
+
+void CheckRouteType(HWND dialog, int routeType)
+{
+    constexpr int kButtons[] = {IDC_DIRECT_GPS, IDC_VOR_TO_VOR, IDC_LOW_AIRWAYS, IDC_HIGH_AIRWAYS};
+    if (routeType >= 0 && routeType < static_cast<int>(std::size(kButtons))) {
+        CheckDlgButton(dialog, kButtons[routeType], BST_CHECKED);
+    }
+}
+
+void InitMainDialog(Win32Shell& shell, HWND dialog)
+{
+    const HFONT font = DialogFont(dialog);
+
+    shell.appInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    shell.mainDialog = dialog;
+    shell.user.SetOwner(dialog);
+    shell.tabControl = GetDlgItem(dialog, IDC_LEG_TABS);
+    shell.routeTree = GetDlgItem(dialog, IDC_ROUTE_TREE);
+
+    shell.routeTextBrush = CreateSolidBrush(RGB(230, 230, 250));
+
+    LOGFONTA description = {};
+    GetObjectA(font, sizeof description, &description);
+    description.lfWeight = FW_BOLD;
+    shell.boldFont = CreateFontIndirectA(&description);
+    for (const int id : kBoldControls) {
+        SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(shell.boldFont), TRUE);
+    }
+
+    SetWindowLongPtrA(dialog, GWL_EXSTYLE,
+                      GetWindowLongPtrA(dialog, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
+
+    const AppSettings& settings = shell.state.settings;
+    shell.mainMenu = LoadMenuA(shell.appInstance, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    if (settings.Startup.EnhancedUI) {
+        LoadEnhancedImages(shell, dialog);
+    }
+    if (settings.Startup.Menuoption) {
+        ApplyMenuOption(shell, dialog);
+    }
+
+    CheckFlightRules(dialog, settings.DefFlightType.Flighttype);
+    CheckRouteType(dialog, settings.DefRouteType.Routetype);
+
+    EnableWindow(GetDlgItem(dialog, IDC_DETAILS), FALSE);
+    EnableMenuItem(shell.mainMenu, IDM_PRINT, MF_BYCOMMAND | MF_GRAYED);
+
+    RECT outer;
+    RECT separator;
+    GetWindowRect(dialog, &outer);
+    GetWindowRect(GetDlgItem(dialog, IDC_SEPARATOR), &separator);
+    shell.extendedWidth = outer.right - outer.left + 1;
+    shell.viewHeight = outer.bottom - outer.top + 1;
+    shell.normalWidth = separator.left - outer.left;
+
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXTEND, 0), 0);
+}
+
+void ToggleExtendedView(Win32Shell& shell, HWND dialog)
+{
+    int width;
+    if (shell.extendedView) {
+        SetDlgItemTextA(dialog, IDC_EXTEND, "Extend -&>");
+        shell.extendedView = false;
+        width = shell.normalWidth;
+    } else {
+        SetDlgItemTextA(dialog, IDC_EXTEND, "&<- Normal");
+        shell.extendedView = true;
+        width = shell.extendedWidth;
+    }
+    SetWindowPos(dialog, nullptr, 0, 0, width, shell.viewHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (shell.statusBar != nullptr && IsWindowVisible(shell.statusBar)) {
+        SendMessageA(shell.statusBar, WM_SIZE, 0, MAKELPARAM(width, 0));
+    }
+    if (shell.toolbarWindow != nullptr && IsWindowVisible(shell.toolbarWindow)) {
+        SendMessageA(shell.toolbarWindow, WM_SIZE, 0, 0);
+    }
+}
+
+void SetDropDownWidth(HWND combo)
+{
+    const HDC dc = GetDC(combo);
+    const HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
+    SIZE space = {};
+    GetTextExtentPoint32A(dc, " ", 1, &space);
+    const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    int widest = 0;
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+        if (length == CB_ERR || length > 127) {
+            continue;
+        }
+        char entry[128] = {};
+        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc, entry, static_cast<int>(std::strlen(entry)), &extent);
+        widest = std::max(widest, static_cast<int>(extent.cx + space.cx + scrollWidth));
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(combo, dc);
+    SendMessageA(combo, CB_SETDROPPEDWIDTH, widest, 0);
+}
+
+// Reports a message handled with a result, as dialog procedures must.
+INT_PTR Result(HWND dialog, LRESULT result)
+{
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+void CloseMainDialog(Win32Shell& shell, HWND dialog)
+{
+    if (shell.state.RouteUnsaved &&
+        AskToSavePlan(shell.user, shell.window, shell.state.destTitle.view()) == Answer::Cancel) {
+        return;
+    }
+    if (shell.boldFont != nullptr) {
+        DeleteObject(shell.boldFont);
+        shell.boldFont = nullptr;
+    }
+    DestroyWindow(dialog);
+    shell.mainDialog = nullptr;
+    shell.user.SetOwner(nullptr);
+}
+
+void ReleaseMainDialog(Win32Shell& shell, HWND dialog)
+{
+    for (HBITMAP& bitmap : shell.menuBitmaps) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+            bitmap = nullptr;
+        }
+    }
+    for (HICON* icon : {&shell.openIcon, &shell.saveAsIcon}) {
+        if (*icon != nullptr) {
+            DestroyIcon(*icon);
+            *icon = nullptr;
+        }
+    }
+    if (shell.routeTextBrush != nullptr) {
+        DeleteObject(shell.routeTextBrush);
+        shell.routeTextBrush = nullptr;
+    }
+    if (shell.mainMenu != nullptr) {
+        SetMenu(dialog, nullptr);
+        DestroyMenu(shell.mainMenu);
+        shell.mainMenu = nullptr;
+    }
+    PostQuitMessage(0);
+}
+
+bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND control)
+{
+    switch (id) {
+    case IDC_EXTEND:
+        ToggleExtendedView(shell, dialog);
+        return true;
+    case IDM_RESET_DIALOG:
+        SendMessageA(dialog, DM_REPOSITION, 0, 0);
+        return true;
+    case IDC_CANCEL:
+    case IDM_EXIT:
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+        return true;
+    default:
+        break;
+    }
+    if (notification == CBN_DROPDOWN && control != nullptr) {
+        SetDropDownWidth(control);
+    }
+    return false;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Win32Shell& shell = TheShell();
+    switch (message) {
+    case WM_INITDIALOG:
+        InitMainDialog(shell, dialog);
+        return TRUE;
+
+    case WM_COMMAND:
+        return RunCommand(shell, dialog, LOWORD(wParam), HIWORD(wParam),
+                          reinterpret_cast<HWND>(lParam))
+                   ? TRUE
+                   : FALSE;
+
+    case WM_SYSCOMMAND:
+        if (wParam == IDM_RESET_DIALOG) {
+            SendMessageA(dialog, DM_REPOSITION, 0, 0);
+            return TRUE;
+        }
+        return FALSE;
+
+    case WM_MENUCHAR:
+        for (const MenuCharacter& m : kMenuCharacters) {
+            if (LOWORD(wParam) == static_cast<WORD>(m.character)) {
+                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m.command, 0), 0);
+                return Result(dialog, MAKELRESULT(0, MNC_CLOSE));
+            }
+        }
+        return FALSE;
+
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_ROUTE_TEXT)) {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkMode(dc, OPAQUE);
+            SetBkColor(dc, RGB(230, 230, 250));
+            SetTextColor(dc, RGB(8, 8, 8));
+            return reinterpret_cast<INT_PTR>(shell.routeTextBrush);
+        }
+        return FALSE;
+
+    case WM_PAINT:
+        SetDialogTitle(shell.window, shell.state.appName.view(), shell.state.sourceTitle.view());
+        return FALSE;
+
+    case WM_DRAWITEM:
+        DrawIconButton(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+
+    case WM_QUERYENDSESSION:
+        // Cancel at the question keeps the program, and so refuses the end.
+        if (shell.state.RouteUnsaved &&
+            AskToSavePlan(shell.user, shell.window, shell.state.destTitle.view()) ==
+                Answer::Cancel) {
+            return Result(dialog, FALSE);
+        }
+        return Result(dialog, TRUE);
+
+    case WM_CLOSE:
+        CloseMainDialog(shell, dialog);
+        return TRUE;
+
+    case WM_DESTROY:
+        ReleaseMainDialog(shell, dialog);
+        return TRUE;
+
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace rw

@@ -1,0 +1,58 @@
+// The main dialog's controls for the logic.
+#include "win32/win32_main_window.h"
+
+#include <string>
+
+#include "win32/shell.h"
+
+namespace rw {
+
+void Win32MainWindow::SetCaption(std::string_view caption)
+{
+    SetWindowTextA(shell_.mainDialog, std::string(caption).c_str());
+}
+
+void Win32MainWindow::SetText(int controlId, std::string_view text)
+{
+    SetDlgItemTextA(shell_.mainDialog, controlId, std::string(text).c_str());
+}
+
+std::string Win32MainWindow::Text(int controlId) const
+{
+    const HWND control = GetDlgItem(shell_.mainDialog, controlId);
+    if (control == nullptr) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    const int n = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
+}
+
+bool Win32MainWindow::IsChecked(int buttonId) const
+{
+    return IsDlgButtonChecked(shell_.mainDialog, buttonId) == BST_CHECKED;
+}
+
+void Win32MainWindow::SetChecked(int buttonId, bool checked)
+{
+    CheckDlgButton(shell_.mainDialog, buttonId, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32MainWindow::Enable(int controlId, bool enabled)
+{
+    EnableWindow(GetDlgItem(shell_.mainDialog, controlId), enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::PostCommand(int commandId)
+{
+    PostMessageA(shell_.mainDialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+std::intptr_t Win32MainWindow::SendCommand(int commandId)
+{
+    return static_cast<std::intptr_t>(
+        SendMessageA(shell_.mainDialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0));
+}
+
+}  // namespace rw

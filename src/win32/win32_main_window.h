@@ -1,0 +1,27 @@
+// The main dialog's controls for the logic, by identifier.
+#pragma once
+
+#include "platform/main_window.h"
+
+namespace rw {
+
+struct Win32Shell;
+
+class Win32MainWindow : public MainWindow {
+public:
+    explicit Win32MainWindow(Win32Shell& shell) : shell_(shell) {}
+
+    void SetCaption(std::string_view caption) override;
+    void SetText(int controlId, std::string_view text) override;
+    std::string Text(int controlId) const override;
+    bool IsChecked(int buttonId) const override;
+    void SetChecked(int buttonId, bool checked) override;
+    void Enable(int controlId, bool enabled) override;
+    void PostCommand(int commandId) override;
+    std::intptr_t SendCommand(int commandId) override;
+
+private:
+    Win32Shell& shell_;
+};
+
+}  // namespace rw

@@ -1,0 +1,53 @@
+// A main window for the tests: control state kept by identifier, commands
+// recorded, and the results of sent commands given by the test.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/main_window.h"
+
+namespace rw::test {
+
+class FakeMainWindow : public MainWindow {
+public:
+    void SetCaption(std::string_view caption) override { caption_ = caption; }
+    const std::string& Caption() const { return caption_; }
+
+    void SetText(int controlId, std::string_view text) override { texts[controlId] = text; }
+    std::string Text(int controlId) const override
+    {
+        const auto it = texts.find(controlId);
+        return it == texts.end() ? std::string() : it->second;
+    }
+
+    bool IsChecked(int buttonId) const override
+    {
+        const auto it = checked.find(buttonId);
+        return it != checked.end() && it->second;
+    }
+    void SetChecked(int buttonId, bool on) override { checked[buttonId] = on; }
+
+    void Enable(int controlId, bool on) override { enabled[controlId] = on; }
+
+    void PostCommand(int commandId) override { posted.push_back(commandId); }
+    std::intptr_t SendCommand(int commandId) override
+    {
+        sent.push_back(commandId);
+        return onSend ? onSend(commandId) : 0;
+    }
+
+    std::map<int, std::string> texts;
+    std::map<int, bool> checked;
+    std::map<int, bool> enabled;
+    std::vector<int> posted;
+    std::vector<int> sent;
+    std::function<std::intptr_t(int)> onSend;
+
+private:
+    std::string caption_;
+};
+
+}  // namespace rw::test

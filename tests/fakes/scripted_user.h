@@ -1,0 +1,53 @@
+// A user for the tests: answers to questions are queued in advance, and
+// every message shown is recorded in order.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/texts.h"
+#include "platform/user.h"
+
+namespace rw::test {
+
+struct ShownMessage {
+    int textId;
+    std::string insert;
+    MessageIcon icon;
+    MessageButtons buttons;
+    std::string text;  // as the user reads it
+};
+
+class ScriptedUser : public User {
+public:
+    void QueueAnswer(Answer answer) { answers_.push_back(answer); }
+
+    Answer ShowMessage(int textId, std::string_view insert, MessageIcon icon,
+                       MessageButtons buttons) override
+    {
+        shown.push_back({textId, std::string(insert), icon, buttons, FormatText(textId, insert)});
+        if (buttons == MessageButtons::Ok) {
+            return Answer::Ok;
+        }
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected question " << textId << ": " << shown.back().text;
+            return Answer::Cancel;
+        }
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+
+    // Every queued answer was asked for.
+    bool AllAnswersUsed() const { return answers_.empty(); }
+
+    std::vector<ShownMessage> shown;
+
+private:
+    std::deque<Answer> answers_;
+};
+
+}  // namespace rw::test
