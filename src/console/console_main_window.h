@@ -29,6 +29,12 @@ public:
     void Enable(int controlId, bool enabled) override { enabled_[controlId] = enabled; }
     bool IsEnabled(int controlId) const;
 
+    // No status bar, cursor or animation on a terminal.
+    void SetStatusText(std::string_view) override {}
+    void SetWaitCursor(bool) override {}
+    void ShowBusyAnimation() override {}
+    void HideBusyAnimation() override {}
+
     void PostCommand(int commandId) override { posted_.push_back(commandId); }
     std::intptr_t SendCommand(int commandId) override;
 

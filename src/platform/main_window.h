@@ -25,6 +25,15 @@ public:
 
     virtual void Enable(int controlId, bool enabled) = 0;
 
+    // The status bar's text, shown only while the status bar is; "" is its
+    // idle text.
+    virtual void SetStatusText(std::string_view text) = 0;
+    // The wait cursor during long work, the arrow after it.
+    virtual void SetWaitCursor(bool wait) = 0;
+    // The busy animation: shown and playing in a loop, or stopped and hidden.
+    virtual void ShowBusyAnimation() = 0;
+    virtual void HideBusyAnimation() = 0;
+
     // Queues the command to run after the current one has returned.
     virtual void PostCommand(int commandId) = 0;
     // Runs the command at once and gives its result.

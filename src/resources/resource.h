@@ -13,7 +13,7 @@
 #define IDC_CANCEL              1111
 #define IDC_BUILD               1019
 #define IDC_DETAILS             1033
-#define IDC_HELP                1110
+#define IDC_HELP_BUTTON                1110
 #define IDC_EXTEND              1107
 #define IDC_SOURCE_PATH         1010
 #define IDC_OPEN                1011

@@ -39,7 +39,7 @@ struct MenuCharacter {
     int command;
 };
 constexpr MenuCharacter kMenuCharacters[] = {
-    {'b', IDC_BUILD}, {'c', IDC_CANCEL}, {'d', IDC_DETAILS}, {'h', IDC_HELP}, {'s', IDC_SAVE},
+    {'b', IDC_BUILD}, {'c', IDC_CANCEL}, {'d', IDC_DETAILS}, {'h', IDC_HELP_BUTTON}, {'s', IDC_SAVE},
 };
 
 HFONT DialogFont(HWND dialog)

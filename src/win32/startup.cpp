@@ -1,6 +1,8 @@
 // Start-up of the Windows program.
 #include "win32/startup.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "resources/resource.h"

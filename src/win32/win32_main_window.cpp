@@ -1,11 +1,21 @@
 // The main dialog's controls for the logic.
 #include "win32/win32_main_window.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <string>
 
+#include "resources/resource.h"
 #include "win32/shell.h"
 
 namespace rw {
+namespace {
+
+constexpr const char* kBusyClip = "Routewright.AVI";
+
+}  // namespace
 
 void Win32MainWindow::SetCaption(std::string_view caption)
 {
@@ -42,6 +52,39 @@ void Win32MainWindow::SetChecked(int buttonId, bool checked)
 void Win32MainWindow::Enable(int controlId, bool enabled)
 {
     EnableWindow(GetDlgItem(shell_.mainDialog, controlId), enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::SetStatusText(std::string_view text)
+{
+    if (shell_.statusBar != nullptr && IsWindowVisible(shell_.statusBar)) {
+        SendMessageA(shell_.statusBar, SB_SETTEXTA, 0,
+                     reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    }
+}
+
+void Win32MainWindow::SetWaitCursor(bool wait)
+{
+    SetCursor(LoadCursorA(nullptr, wait ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32MainWindow::ShowBusyAnimation()
+{
+    const HWND animation = GetDlgItem(shell_.mainDialog, IDC_BUSY_ANIMATION);
+    if (!IsWindowVisible(animation)) {
+        ShowWindow(animation, SW_SHOW);
+    }
+    // The clip is looked up by its bare name; without it nothing plays.
+    if (SendMessageA(animation, ACM_OPENA, 0, reinterpret_cast<LPARAM>(kBusyClip))) {
+        SendMessageA(animation, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
+    }
+}
+
+void Win32MainWindow::HideBusyAnimation()
+{
+    const HWND animation = GetDlgItem(shell_.mainDialog, IDC_BUSY_ANIMATION);
+    SendMessageA(animation, ACM_STOP, 0, 0);
+    SendMessageA(animation, ACM_OPENA, 0, 0);
+    ShowWindow(animation, SW_HIDE);
 }
 
 void Win32MainWindow::PostCommand(int commandId)

@@ -17,6 +17,10 @@ public:
     bool IsChecked(int buttonId) const override;
     void SetChecked(int buttonId, bool checked) override;
     void Enable(int controlId, bool enabled) override;
+    void SetStatusText(std::string_view text) override;
+    void SetWaitCursor(bool wait) override;
+    void ShowBusyAnimation() override;
+    void HideBusyAnimation() override;
     void PostCommand(int commandId) override;
     std::intptr_t SendCommand(int commandId) override;
 

@@ -32,6 +32,11 @@ public:
 
     void Enable(int controlId, bool on) override { enabled[controlId] = on; }
 
+    void SetStatusText(std::string_view text) override { statusText = text; }
+    void SetWaitCursor(bool wait) override { waitCursor = wait; }
+    void ShowBusyAnimation() override { busy = true; }
+    void HideBusyAnimation() override { busy = false; }
+
     void PostCommand(int commandId) override { posted.push_back(commandId); }
     std::intptr_t SendCommand(int commandId) override
     {
@@ -42,6 +47,9 @@ public:
     std::map<int, std::string> texts;
     std::map<int, bool> checked;
     std::map<int, bool> enabled;
+    std::string statusText;
+    bool waitCursor = false;
+    bool busy = false;
     std::vector<int> posted;
     std::vector<int> sent;
     std::function<std::intptr_t(int)> onSend;
