@@ -1,0 +1,416 @@
+// Drives the real Routewright.exe from outside, as a user would: finds its
+// windows, reads and checks controls, types keys. One command a run; exit
+// code 0 when every check passed.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace {
+
+constexpr const char* kFrameClass = "Routewright Frame Window Class";
+int failures = 0;
+
+void Fail(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::fprintf(stderr, "FAIL: ");
+    std::vfprintf(stderr, format, args);
+    std::fprintf(stderr, "\n");
+    va_end(args);
+    ++failures;
+}
+
+// Polls a condition until it holds or the time is up.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs = 15000)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND FindMain()
+{
+    HWND main = nullptr;
+    WaitFor([&] { return (main = FindWindowA(kFrameClass, nullptr)) != nullptr; });
+    return main;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[512] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+std::string CaptionOf(HWND window)
+{
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+struct TemplateControl {
+    int id;
+    const char* className;
+    const char* text;
+    int x, y, w, h;
+    LONG style;  // bits that must be set
+};
+
+// The main dialog's template, in template order, as the user gets it after
+// start-up (the Extend button then reads "Extend -&>").
+const TemplateControl kControls[] = {
+    {IDC_SAVE, "Button", "&Save", 7, 235, 40, 14, BS_MULTILINE | WS_VISIBLE},
+    {IDC_CANCEL, "Button", "&Cancel", 54, 235, 40, 14, WS_VISIBLE},
+    {IDC_BUILD, "Button", "&Build", 101, 235, 40, 14, WS_VISIBLE},
+    {IDC_DETAILS, "Button", "&Details", 162, 202, 56, 16, WS_DISABLED | WS_VISIBLE},
+    {IDC_HELP_BUTTON, "Button", "&Help", 287, 235, 40, 14, WS_VISIBLE},
+    {IDC_EXTEND, "Button", "Extend -&>", 334, 235, 40, 14, WS_VISIBLE},
+    {IDC_SOURCE_PATH, "Edit", "", 11, 14, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
+    {IDC_OPEN, "Button", "&Open...", 355, 14, 16, 14, BS_ICON},
+    {IDC_DEST_PATH, "Edit", "", 11, 45, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
+    {IDC_SAVE_AS, "Button", "S&ave as...", 355, 45, 16, 14, BS_ICON},
+    {IDC_DEPARTURE_GROUP, "Button", "Departure", 7, 67, 180, 62, BS_GROUPBOX},
+    {IDC_STATIC, "Static", "ICAO ID:", 13, 80, 32, 10, 0},
+    {IDC_STATIC, "Static", "Runway:", 55, 80, 32, 10, SS_CENTERIMAGE},
+    {IDC_DEPARTURE_ID, "Static", "N/A", 13, 91, 35, 12, SS_SUNKEN | SS_CENTERIMAGE},
+    {IDC_DEPARTURE_RUNWAYS, "ComboBox", "", 52, 91, 129, 0, CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL},
+    {IDC_DEPARTURE_NAME, "Static", "N/A", 13, 110, 168, 15, SS_SUNKEN | SS_CENTERIMAGE},
+    {IDC_DESTINATION_GROUP, "Button", "Destination", 195, 67, 180, 62, BS_GROUPBOX},
+    {IDC_STATIC, "Static", "ICAO ID:", 199, 80, 32, 10, 0},
+    {IDC_STATIC, "Static", "Runway:", 240, 80, 31, 10, SS_CENTERIMAGE},
+    {IDC_DESTINATION_ID, "Static", "N/A", 199, 91, 35, 12, SS_SUNKEN | SS_CENTERIMAGE},
+    {IDC_LANDING_RUNWAYS, "ComboBox", "", 237, 91, 129, 0, CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL},
+    {IDC_DESTINATION_NAME, "Static", "N/A", 199, 110, 168, 15, SS_SUNKEN | SS_CENTERIMAGE},
+    {IDC_LEG_TABS, "SysTabControl32", "Tab1", 7, 132, 368, 14, TCS_BUTTONS},
+    {IDC_ROUTE_TEXT, "Edit", "", 7, 147, 368, 24, WS_BORDER | ES_MULTILINE},
+    {IDC_FLIGHT_TYPE_GROUP, "Button", "&Type of Flight", 7, 174, 148, 38, BS_GROUPBOX},
+    {IDC_VFR, "Button", "VFR (Visual Flight Rules)", 11, 185, 138, 12, BS_AUTORADIOBUTTON},
+    {IDC_IFR, "Button", "IFR (Instrument Flight Rules)", 11, 196, 138, 12, BS_AUTORADIOBUTTON},
+    {IDC_CRUISE_LABEL, "Static", "Cruising Altitude", 157, 174, 66, 8, SS_CENTER},
+    {IDC_CRUISE_ALTITUDE, "Static", "N/A", 162, 186, 56, 12, SS_CENTER},
+    {IDC_ROUTE_TYPE_GROUP, "Button", "&Route Type", 227, 174, 148, 59, BS_GROUPBOX},
+    {IDC_VOR_TO_VOR, "Button", "VOR to VOR (VOR/NDB/Airport)", 231, 183, 130, 14, BS_AUTORADIOBUTTON},
+    {IDC_LOW_AIRWAYS, "Button", "Low Altitude Airways", 231, 193, 130, 14, BS_AUTORADIOBUTTON},
+    {IDC_HIGH_AIRWAYS, "Button", "High Altitude Airways", 231, 205, 130, 14, BS_AUTORADIOBUTTON},
+    {IDC_DIRECT_GPS, "Button", "Direct GPS (GPS/Direct)", 231, 217, 130, 14, BS_AUTORADIOBUTTON},
+    {IDC_EXPAND, "Button", "E&xpand", 398, 235, 40, 14, 0},
+    {IDC_COLLAPSE, "Button", "Co&llapse", 446, 235, 40, 14, 0},
+    {IDC_TREE_LABEL, "Static", "Routetree:", 395, 3, 105, 11, SS_CENTERIMAGE},
+    {IDC_ROUTE_TREE, "SysTreeView32", "Tree1", 391, 17, 109, 216,
+     WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP |
+         TVS_SHOWSELALWAYS | TVS_TRACKSELECT},
+    {IDC_BUSY_ANIMATION, "SysAnimate32", "Animate1", 171, 222, 38, 24, ACS_CENTER | ACS_TRANSPARENT},
+    {IDC_SOURCE_GROUP, "Button", "Flightplan Source", 7, 3, 368, 30, BS_GROUPBOX},
+    {IDC_DEST_GROUP, "Button", "Flightplan Destination", 7, 34, 368, 30, BS_GROUPBOX},
+    {IDC_SEPARATOR, "Static", "", 383, 5, 1, 243, SS_ETCHEDVERT},
+};
+
+RECT ClientRectOf(HWND control, HWND dialog)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Checks the children of the main dialog against the template: order,
+// identifiers, classes, texts, styles and rectangles (in dialog units,
+// scaled by two far-apart controls, so a pixel of rounding is allowed).
+void CheckControls(HWND dialog)
+{
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        children.push_back(c);
+    }
+    const std::size_t expected = sizeof kControls / sizeof kControls[0];
+    if (children.size() != expected) {
+        Fail("main dialog has %u children, template has %u", unsigned(children.size()),
+             unsigned(expected));
+        return;
+    }
+
+    const RECT origin = ClientRectOf(GetDlgItem(dialog, IDC_SOURCE_GROUP), dialog);
+    const RECT tree = ClientRectOf(GetDlgItem(dialog, IDC_ROUTE_TREE), dialog);
+    const RECT save = ClientRectOf(GetDlgItem(dialog, IDC_SAVE), dialog);
+    const double sx = double(tree.left - origin.left) / (391 - 7);
+    const double sy = double(save.top - origin.top) / (235 - 3);
+
+    for (std::size_t i = 0; i < expected; ++i) {
+        const TemplateControl& t = kControls[i];
+        const HWND c = children[i];
+        const int id = GetDlgCtrlID(c);
+        if (id != (t.id & 0xFFFF) && !(t.id == IDC_STATIC && (id == -1 || id == 0xFFFF))) {
+            Fail("child %u: identifier %d, expected %d", unsigned(i), id, t.id);
+            continue;
+        }
+        if (_stricmp(ClassOf(c).c_str(), t.className) != 0) {
+            Fail("control %d: class %s, expected %s", t.id, ClassOf(c).c_str(), t.className);
+        }
+        // A combo box's text is its selection and an animation's the clip it
+        // was told to open; neither keeps the template text.
+        const bool keepsText = std::strcmp(t.className, "ComboBox") != 0 &&
+                               std::strcmp(t.className, "SysAnimate32") != 0;
+        if (keepsText && TextOf(c) != t.text) {
+            Fail("control %d: text \"%s\", expected \"%s\"", t.id, TextOf(c).c_str(), t.text);
+        }
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        // Button and static kinds are numbers in the low bits, not flags.
+        const bool button = std::strcmp(t.className, "Button") == 0;
+        const bool isStatic = std::strcmp(t.className, "Static") == 0;
+        const LONG typeMask = button ? 0x0F : isStatic ? SS_TYPEMASK : 0;
+        const LONG wantedKind = t.style & typeMask;
+        const LONG wantedBits = t.style & ~typeMask;
+        LONG kind = style & typeMask;
+        if (button && kind == BS_DEFPUSHBUTTON) {
+            kind = BS_PUSHBUTTON;  // the dialog manager marks the default button
+        }
+        LONG missing = wantedBits & ~style;
+        // Dialogs turn an edit field's border into the sunken client edge.
+        if ((missing & WS_BORDER) && (GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+            missing &= ~WS_BORDER;
+        }
+        // A combo box hands its scroll bar to its drop-down list.
+        if (std::strcmp(t.className, "ComboBox") == 0) {
+            missing &= ~WS_VSCROLL;
+        }
+        if (kind != wantedKind || missing != 0) {
+            Fail("control %d: style %08lx lacks %08lx", t.id, style, t.style);
+        }
+        const RECT r = ClientRectOf(c, dialog);
+        // Each value is rounded on its own, and the scale is measured from
+        // rounded values: allow two pixels and a percent of the distance.
+        const auto roughly = [](double got, double want) {
+            return std::fabs(got - want) <= 2.0 + 0.01 * std::fabs(want);
+        };
+        const double left = origin.left + (t.x - 7) * sx;
+        const double top = origin.top + (t.y - 3) * sy;
+        bool placed = roughly(r.left, left) && roughly(r.top, top) && roughly(r.right - r.left, t.w * sx);
+        // A drop-down list's height is its edit part, not the template's list height.
+        if (t.h != 0) {
+            placed = placed && roughly(r.bottom - r.top, t.h * sy);
+        }
+        if (!placed) {
+            Fail("control %d at %ld,%ld %ldx%ld pixels, expected about %.0f,%.0f %.0fx%.0f", t.id,
+                 r.left, r.top, r.right - r.left, r.bottom - r.top, left, top, t.w * sx, t.h * sy);
+        }
+    }
+}
+
+bool InNormalView(HWND dialog)
+{
+    RECT outer, tree;
+    GetWindowRect(dialog, &outer);
+    GetWindowRect(GetDlgItem(dialog, IDC_ROUTE_TREE), &tree);
+    return outer.right <= tree.left;
+}
+
+bool InExtendedView(HWND dialog)
+{
+    RECT outer, tree;
+    GetWindowRect(dialog, &outer);
+    GetWindowRect(GetDlgItem(dialog, IDC_ROUTE_TREE), &tree);
+    return outer.right >= tree.right;
+}
+
+void PressKeys(HWND dialog, std::vector<WORD> keys)
+{
+    SetForegroundWindow(dialog);
+    WaitFor([&] { return GetForegroundWindow() == dialog; }, 5000);
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        inputs.push_back(in);
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *it;
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(in);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+int CheckMain()
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no window of class \"%s\"", kFrameClass);
+        return 1;
+    }
+    if (!WaitFor([&] { return CaptionOf(dialog) == "Routewright - "; }, 5000)) {
+        Fail("caption \"%s\", expected \"Routewright - \"", CaptionOf(dialog).c_str());
+    }
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    const LONG wanted = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
+    if ((style & wanted) != wanted) {
+        Fail("main dialog style %08lx lacks %08lx", style, wanted);
+    }
+    if (!(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP)) {
+        Fail("main dialog lacks the context-help style");
+    }
+    CheckControls(dialog);
+    if (!InNormalView(dialog)) {
+        Fail("the program does not start in the normal view: the route tree shows");
+    }
+    if (IsDlgButtonChecked(dialog, IDC_VFR) != BST_CHECKED ||
+        IsDlgButtonChecked(dialog, IDC_VOR_TO_VOR) != BST_CHECKED) {
+        Fail("default flight rules VFR and route type VOR to VOR are not checked");
+    }
+    return failures ? 1 : 0;
+}
+
+// Ctrl+X flips the view; the button then names the other view.
+int CheckExtend(const std::string& expected)
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    const bool extended = expected == "extended";
+    const char* caption = extended ? "&<- Normal" : "Extend -&>";
+    const HWND button = GetDlgItem(dialog, IDC_EXTEND);
+    PressKeys(dialog, {VK_CONTROL, 'X'});
+    if (!WaitFor([&] {
+            return TextOf(button) == caption &&
+                   (extended ? InExtendedView(dialog) : InNormalView(dialog));
+        }, 5000)) {
+        Fail("Ctrl+X: button reads \"%s\", expected \"%s\"; extended view %d, normal view %d",
+             TextOf(button).c_str(), caption, int(InExtendedView(dialog)),
+             int(InNormalView(dialog)));
+    }
+    return failures ? 1 : 0;
+}
+
+// Compares every text of the program's string-table resources with the
+// table the portable code is built from.
+int CheckStrings(const char* exePath)
+{
+    const HMODULE module = LoadLibraryExA(exePath, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) {
+        Fail("cannot load %s as data file", exePath);
+        return 1;
+    }
+    struct Entry {
+        int id;
+        const char* text;
+    };
+#define RW_STRING(id, text) {id, text},
+    static const Entry entries[] = {
+#include "resources/strings.inc"
+    };
+#undef RW_STRING
+    for (const Entry& e : entries) {
+        char text[1024] = {};
+        LoadStringA(module, static_cast<UINT>(e.id), text, sizeof text);
+        if (std::strcmp(text, e.text) != 0) {
+            Fail("string %d is \"%s\", expected \"%s\"", e.id, text, e.text);
+        }
+    }
+    FreeLibrary(module);
+    std::printf("%u strings checked\n", unsigned(sizeof entries / sizeof entries[0]));
+    return failures ? 1 : 0;
+}
+
+int Minimize()
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    ShowWindow(dialog, SW_MINIMIZE);
+    if (!WaitFor([&] { return IsIconic(dialog) != FALSE; }, 5000)) {
+        Fail("the main window did not minimise");
+    }
+    return failures ? 1 : 0;
+}
+
+int CheckRestored()
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    if (!WaitFor([&] { return !IsIconic(dialog) && GetForegroundWindow() == dialog; }, 5000)) {
+        Fail("the first window was not restored and activated (minimised %d, foreground %d)",
+             int(IsIconic(dialog) != FALSE), int(GetForegroundWindow() == dialog));
+    }
+    int windows = 0;
+    for (HWND w = FindWindowA(kFrameClass, nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, kFrameClass, nullptr)) {
+        ++windows;
+    }
+    if (windows != 1) {
+        Fail("%d main windows, expected 1", windows);
+    }
+    return failures ? 1 : 0;
+}
+
+int PressCommand(const char* key)
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr || std::strlen(key) != 1) {
+        Fail("no main window or no single key");
+        return 1;
+    }
+    PressKeys(dialog, {VK_CONTROL, WORD(std::toupper(static_cast<unsigned char>(key[0])))});
+    return 0;
+}
+
+int WaitGone()
+{
+    if (!WaitFor([] { return FindWindowA(kFrameClass, nullptr) == nullptr; })) {
+        Fail("the main window is still there");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "check-main") return CheckMain();
+    if (command == "check-extend" && argc > 2) return CheckExtend(argv[2]);
+    if (command == "check-strings" && argc > 2) return CheckStrings(argv[2]);
+    if (command == "minimize") return Minimize();
+    if (command == "check-restored") return CheckRestored();
+    if (command == "ctrl" && argc > 2) return PressCommand(argv[2]);
+    if (command == "wait-window") return FindMain() ? 0 : 1;
+    if (command == "wait-gone") return WaitGone();
+    std::fprintf(stderr,
+                 "usage: rwdriver check-main | check-extend extended|normal | check-strings EXE | minimize |\n"
+                 "                check-restored | ctrl KEY | wait-window | wait-gone\n");
+    return 2;
+}

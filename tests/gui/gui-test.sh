@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# One GUI test of Routewright.exe under Wine, as a user meets the program:
+#   gui-test.sh SCENARIO SESSION EXE DRIVER OUTDIR BITS
+# SESSION is a running wine-session.sh session; BITS is 32 or 64. Exit 77
+# (skipped) when this machine cannot run programs of that width.
+set -euo pipefail
+
+scenario=$1 session=$2 exe=$3 driver=$4 outdir=$5 bits=$6
+here=$(cd "$(dirname "$0")" && pwd)
+
+# shellcheck source=/dev/null
+source "$session/env"
+if [ "$bits" = 32 ]; then
+  wine=${RW_WINE32:-}
+  if [ -z "$wine" ]; then
+    echo "SKIPPED: this machine cannot run 32-bit Windows programs (its kernel runs no 32-bit code)"
+    exit 77
+  fi
+else
+  wine=$RW_WINE64
+fi
+
+app_pid=
+log=$outdir/gui-$scenario.log
+: >"$log"
+
+driver() { $wine "$driver" "$@"; }
+
+start_app() {
+  $wine "$exe" "$@" >>"$log" 2>&1 &
+  app_pid=$!
+  driver wait-window
+}
+
+# Waits for a process of ours to end and gives its exit code.
+wait_exit() {
+  local pid=$1 deadline=$((SECONDS + ${2:-30}))
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "FAIL: process $pid did not end in time" >&2
+      return 124
+    fi
+    sleep 0.1
+  done
+  local code=0
+  wait "$pid" || code=$?
+  return "$code"
+}
+
+cleanup() {
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+# Ctrl+E ends the program with exit code 0.
+close_app() {
+  driver ctrl e
+  local code=0
+  wait_exit "$app_pid" || code=$?
+  app_pid=
+  if [ "$code" -ne 0 ]; then
+    echo "FAIL: Routewright.exe ended with exit code $code after Ctrl+E" >&2
+    return 1
+  fi
+  driver wait-gone
+}
+
+screenshot() { bash "$here/wine-session.sh" screenshot "$session" "$outdir/$1"; }
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+case $scenario in
+  startup)
+    start_app
+    driver check-main
+    driver check-strings "$(windows_path "$exe")"
+    screenshot main-window.png
+    close_app
+    ;;
+  extend)
+    start_app
+    driver check-extend extended
+    screenshot main-window-extended.png
+    driver check-extend normal
+    close_app
+    ;;
+  second-instance)
+    start_app
+    driver minimize
+    # The second start restores the first, drops its argument and ends with 0.
+    second=0
+    $wine "$exe" "$(windows_path "$outdir/no-such-plan.txt")" >>"$log" 2>&1 &
+    wait_exit $! 30 || second=$?
+    if [ "$second" -ne 0 ]; then
+      echo "FAIL: the second start ended with exit code $second" >&2
+      exit 1
+    fi
+    driver check-restored
+    close_app
+    ;;
+  *)
+    echo "unknown scenario $scenario" >&2
+    exit 2
+    ;;
+esac
+echo "PASS: $scenario ($bits-bit)"
