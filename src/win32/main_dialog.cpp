@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "shell/messages.h"
+#include "shell/placement.h"
 #include "win32/bars.h"
 #include "win32/controls.h"
 #include "win32/shell.h"
@@ -195,6 +196,25 @@ void SetDropDownWidth(HWND combo)
     SendMessageA(combo, CB_SETDROPPEDWIDTH, widest, 0);
 }
 
+// The platform's reposition request, and the same done by hand where the
+// platform leaves the request unanswered.
+void ResetDialog(HWND dialog)
+{
+    SendMessageA(dialog, DM_REPOSITION, 0, 0);
+    RECT outer;
+    RECT work;
+    GetWindowRect(dialog, &outer);
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+        SetRect(&work, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    const Rect now{outer.left, outer.top, outer.right, outer.bottom};
+    const Rect fitted = KeepInside(now, Rect{work.left, work.top, work.right, work.bottom});
+    if (!(fitted == now)) {
+        SetWindowPos(dialog, nullptr, fitted.left, fitted.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 // Reports a message handled with a result, as dialog procedures must.
 INT_PTR Result(HWND dialog, LRESULT result)
 {
@@ -250,7 +270,7 @@ bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND c
         ToggleExtendedView(shell, dialog);
         return true;
     case IDM_RESET_DIALOG:
-        SendMessageA(dialog, DM_REPOSITION, 0, 0);
+        ResetDialog(dialog);
         return true;
     case IDC_CANCEL:
     case IDM_EXIT:
@@ -283,7 +303,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
     case WM_SYSCOMMAND:
         if (wParam == IDM_RESET_DIALOG) {
-            SendMessageA(dialog, DM_REPOSITION, 0, 0);
+            ResetDialog(dialog);
             return TRUE;
         }
         return FALSE;

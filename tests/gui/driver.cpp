@@ -335,8 +335,26 @@ int CheckStrings(const char* exePath)
             Fail("string %d is \"%s\", expected \"%s\"", e.id, text, e.text);
         }
     }
-    FreeLibrary(module);
     std::printf("%u strings checked\n", unsigned(sizeof entries / sizeof entries[0]));
+
+    // The version record names the product.
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* record = loaded ? LockResource(loaded) : nullptr;
+    std::vector<char> copy;
+    if (record != nullptr) {
+        const char* bytes = static_cast<const char*>(record);
+        copy.assign(bytes, bytes + SizeofResource(module, found));
+    }
+    char* product = nullptr;
+    UINT length = 0;
+    if (copy.empty() ||
+        !VerQueryValueA(copy.data(), "\\StringFileInfo\\040904E4\\ProductName",
+                        reinterpret_cast<void**>(&product), &length) ||
+        std::strcmp(product, "Routewright") != 0) {
+        Fail("the version record has no ProductName \"Routewright\" for 040904E4");
+    }
+    FreeLibrary(module);
     return failures ? 1 : 0;
 }
 
@@ -376,6 +394,56 @@ int CheckRestored()
     return failures ? 1 : 0;
 }
 
+// Ctrl+R brings a window dragged partly off the screen back inside the work area.
+int CheckReset()
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(dialog, nullptr, work.left - 200, work.top - 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    const auto inside = [&] {
+        RECT r;
+        GetWindowRect(dialog, &r);
+        return r.left >= work.left && r.top >= work.top && r.right <= work.right &&
+               r.bottom <= work.bottom;
+    };
+    if (!WaitFor([&] { return !inside(); }, 5000)) {
+        Fail("could not move the main window off the screen");
+        return 1;
+    }
+    PressKeys(dialog, {VK_CONTROL, 'R'});
+    if (!WaitFor(inside, 5000)) {
+        RECT r;
+        GetWindowRect(dialog, &r);
+        Fail("Ctrl+R left the window at %ld,%ld-%ld,%ld", r.left, r.top, r.right, r.bottom);
+    }
+    return failures ? 1 : 0;
+}
+
+// The ways a user closes the program besides Ctrl+E.
+int Close(const std::string& how)
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    if (how == "cancel-button") {
+        PostMessageA(GetDlgItem(dialog, IDC_CANCEL), BM_CLICK, 0, 0);
+    } else if (how == "close-box") {
+        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+        Fail("unknown way to close: %s", how.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int PressCommand(const char* key)
 {
     const HWND dialog = FindMain();
@@ -407,10 +475,13 @@ int main(int argc, char** argv)
     if (command == "minimize") return Minimize();
     if (command == "check-restored") return CheckRestored();
     if (command == "ctrl" && argc > 2) return PressCommand(argv[2]);
+    if (command == "check-reset") return CheckReset();
+    if (command == "close" && argc > 2) return Close(argv[2]);
     if (command == "wait-window") return FindMain() ? 0 : 1;
     if (command == "wait-gone") return WaitGone();
     std::fprintf(stderr,
                  "usage: rwdriver check-main | check-extend extended|normal | check-strings EXE | minimize |\n"
-                 "                check-restored | ctrl KEY | wait-window | wait-gone\n");
+                 "                check-restored | check-reset | ctrl KEY | close cancel-button|close-box |\n"
+                 "                wait-window | wait-gone\n");
     return 2;
 }

@@ -55,14 +55,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Ctrl+E ends the program with exit code 0.
+# Ctrl+E (or the way given) ends the program with exit code 0.
 close_app() {
-  driver ctrl e
+  if [ $# -eq 0 ]; then driver ctrl e; else driver close "$1"; fi
   local code=0
   wait_exit "$app_pid" || code=$?
   app_pid=
   if [ "$code" -ne 0 ]; then
-    echo "FAIL: Routewright.exe ended with exit code $code after Ctrl+E" >&2
+    echo "FAIL: Routewright.exe ended with exit code $code after ${1:-Ctrl+E}" >&2
     return 1
   fi
   driver wait-gone
@@ -100,6 +100,15 @@ case $scenario in
     fi
     driver check-restored
     close_app
+    ;;
+  reset-dialog)
+    start_app
+    driver check-reset
+    close_app cancel-button
+    ;;
+  close-box)
+    start_app
+    close_app close-box
     ;;
   *)
     echo "unknown scenario $scenario" >&2
