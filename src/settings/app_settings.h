@@ -13,7 +13,7 @@ inline constexpr std::string_view kSelectFilePlaceholder = "Please select a vali
 inline constexpr std::string_view kSelectFolderPlaceholder = "Please select a valid path";
 
 struct AppSettings {
-    struct {
+    struct StartupSection {
         int Menuoption = 1;
         int Mouseoption = 1;
         int Statusbar = 1;
@@ -31,36 +31,39 @@ struct AppSettings {
         int RC99 = 0;
         int SQB = 0;
         int SFP = 0;
-    } Startup;
-    struct {
+    };
+    struct FlightTypeSection {
         int Flighttype = 0;
-    } DefFlightType;
-    struct {
+    };
+    struct RouteTypeSection {
         int Routetype = 1;
-    } DefRouteType;
-    struct {
+    };
+    struct DataSourceSection {
         int Datasource = 0;
-    } DefDataSource;
-
-    struct PathEntry {
+    };
+    struct FileSection {
         PathText Pathname;
         PathText Filename;
     };
-    PathEntry AirpFile;
-    PathEntry SrceFile{kSelectFilePlaceholder, kSelectFilePlaceholder};
-    PathEntry DestFile{kSelectFilePlaceholder, kSelectFilePlaceholder};
-
-    struct FolderEntry {
+    struct FolderSection {
         PathText Pathname;
     };
-    FolderEntry DefSrceDir{kSelectFolderPlaceholder};
-    FolderEntry DefDestDir{kSelectFolderPlaceholder};
-    FolderEntry DefMSFSDir;
-    FolderEntry DefNAVDir;
-    FolderEntry DefACSGPSDir;
-    FolderEntry DefRC99Dir;
-    FolderEntry DefSQBDir;
-    FolderEntry DefSFPDir;
+
+    StartupSection Startup;
+    FlightTypeSection DefFlightType;
+    RouteTypeSection DefRouteType;
+    DataSourceSection DefDataSource;
+    FileSection AirpFile;  // Filename is the data file's bare name
+    FileSection SrceFile{kSelectFilePlaceholder, kSelectFilePlaceholder};
+    FileSection DestFile{kSelectFilePlaceholder, kSelectFilePlaceholder};
+    FolderSection DefSrceDir{kSelectFolderPlaceholder};
+    FolderSection DefDestDir{kSelectFolderPlaceholder};
+    FolderSection DefMSFSDir;
+    FolderSection DefNAVDir;
+    FolderSection DefACSGPSDir;
+    FolderSection DefRC99Dir;
+    FolderSection DefSQBDir;
+    FolderSection DefSFPDir;
 };
 
 }  // namespace rw

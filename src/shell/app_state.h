@@ -10,6 +10,10 @@
 namespace rw {
 
 struct AppState {
+    AppState() = default;
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
     // Shell texts, loaded from the string table at start.
     PathText appName;         // caption of every message box and window
     PathText configFileName;  // the configuration file, as a bare name
@@ -17,11 +21,12 @@ struct AppState {
 
     AppSettings settings;
 
-    // The source plan and the plan to be created.
-    PathText sourcePath;
-    PathText sourceTitle;
-    PathText destPath;
-    PathText destTitle;
+    // The source plan and the plan to be created are the recent files of
+    // the settings: one place, loaded and saved with them.
+    PathText& sourcePath = settings.SrceFile.Pathname;
+    PathText& sourceTitle = settings.SrceFile.Filename;
+    PathText& destPath = settings.DestFile.Pathname;
+    PathText& destTitle = settings.DestFile.Filename;
 
     // A built route has not been written since (the route store keeps it
     // once the route model exists).

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "resources/resource.h"
+#include "settings/settings.h"
+#include "shell/help.h"
 #include "shell/messages.h"
 #include "shell/placement.h"
 #include "win32/bars.h"
@@ -122,7 +124,10 @@ void InitMainDialog(Win32Shell& shell, HWND dialog)
     SetWindowLongPtrA(dialog, GWL_EXSTYLE,
                       GetWindowLongPtrA(dialog, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
 
-    const AppSettings& settings = shell.state.settings;
+    AppSettings& settings = shell.state.settings;
+    LoadSettings(settings, shell.profile, shell.registry, shell.system);
+    shell.state.helpFile = HelpFileFor(shell.system.ProgramPath(), settings.Startup.HtmlHelp != 0);
+
     shell.mainMenu = LoadMenuA(shell.appInstance, MAKEINTRESOURCEA(IDR_MAIN_MENU));
     if (settings.Startup.EnhancedUI) {
         LoadEnhancedImages(shell, dialog);
@@ -130,6 +135,8 @@ void InitMainDialog(Win32Shell& shell, HWND dialog)
     if (settings.Startup.Menuoption) {
         ApplyMenuOption(shell, dialog);
     }
+    SetDlgItemTextA(dialog, IDC_SOURCE_PATH, shell.state.sourcePath.c_str());
+    SetDlgItemTextA(dialog, IDC_DEST_PATH, shell.state.destPath.c_str());
 
     CheckFlightRules(dialog, settings.DefFlightType.Flighttype);
     CheckRouteType(dialog, settings.DefRouteType.Routetype);
@@ -228,10 +235,12 @@ void CloseMainDialog(Win32Shell& shell, HWND dialog)
         AskToSavePlan(shell.user, shell.window, shell.state.destTitle.view()) == Answer::Cancel) {
         return;
     }
+    SaveRecentFiles(shell.state.settings, shell.profile);
     if (shell.boldFont != nullptr) {
         DeleteObject(shell.boldFont);
         shell.boldFont = nullptr;
     }
+    shell.help.CloseHelp();
     DestroyWindow(dialog);
     shell.mainDialog = nullptr;
     shell.user.SetOwner(nullptr);
@@ -276,6 +285,16 @@ bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND c
     case IDM_EXIT:
         SendMessageA(dialog, WM_CLOSE, 0, 0);
         return true;
+    case IDC_HELP_BUTTON:
+    case IDM_HELP_TOPICS:
+        shell.help.ShowHelpContents();
+        return true;
+    case IDM_HELP_ON_HELP:
+        shell.help.ShowHelpOnHelp();
+        return true;
+    case IDM_WHATS_THIS:
+        SendMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        return true;
     default:
         break;
     }
@@ -302,11 +321,31 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                    : FALSE;
 
     case WM_SYSCOMMAND:
-        if (wParam == IDM_RESET_DIALOG) {
+        switch (wParam) {
+        case IDM_RESET_DIALOG:
             ResetDialog(dialog);
             return TRUE;
+        case IDM_HELP_TOPICS:
+            shell.help.ShowHelpContents();
+            return TRUE;
+        default:
+            return FALSE;
         }
-        return FALSE;
+
+    case WM_HELP: {
+        const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+        if (info->iContextType == HELPINFO_WINDOW) {
+            shell.help.ShowControlHelp(reinterpret_cast<WindowHandle>(info->hItemHandle),
+                                       info->iCtrlId, MainDialogHelpTable());
+        }
+        return TRUE;
+    }
+
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != dialog) {
+            shell.help.ShowControlHelpMenu(static_cast<WindowHandle>(wParam), MainDialogHelpTable());
+        }
+        return TRUE;
 
     case WM_MENUCHAR:
         for (const MenuCharacter& m : kMenuCharacters) {
@@ -342,6 +381,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                 Answer::Cancel) {
             return Result(dialog, FALSE);
         }
+        SaveRecentFiles(shell.state.settings, shell.profile);
+        shell.help.CloseWinHelp();
         return Result(dialog, TRUE);
 
     case WM_CLOSE:

@@ -5,20 +5,29 @@
 #include <windows.h>
 
 #include "shell/app_state.h"
+#include "shell/help.h"
 #include "win32/win32_main_window.h"
+#include "win32/win32_platform.h"
 #include "win32/win32_user.h"
 
 namespace rw {
 
 struct Win32Shell {
     explicit Win32Shell(AppState& appState)
-        : state(appState), user(appState), window(*this)
+        : state(appState), user(appState), window(*this), profile(appState),
+          folderPicker(mainDialog), help(helpViewer, appState)
     {
     }
 
     AppState& state;
     Win32User user;            // message boxes owned by the main dialog
     Win32MainWindow window;    // the main dialog's controls for the logic
+    Win32Profile profile;
+    Win32Registry registry;
+    Win32System system;
+    Win32FolderPicker folderPicker;
+    Win32HelpViewer helpViewer;
+    Help help;
 
     HINSTANCE appInstance = nullptr;
     HWND mainDialog = nullptr;

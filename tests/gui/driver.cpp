@@ -90,9 +90,9 @@ const TemplateControl kControls[] = {
     {IDC_DETAILS, "Button", "&Details", 162, 202, 56, 16, WS_DISABLED | WS_VISIBLE},
     {IDC_HELP_BUTTON, "Button", "&Help", 287, 235, 40, 14, WS_VISIBLE},
     {IDC_EXTEND, "Button", "Extend -&>", 334, 235, 40, 14, WS_VISIBLE},
-    {IDC_SOURCE_PATH, "Edit", "", 11, 14, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
+    {IDC_SOURCE_PATH, "Edit", "Please select a valid path and filename", 11, 14, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
     {IDC_OPEN, "Button", "&Open...", 355, 14, 16, 14, BS_ICON},
-    {IDC_DEST_PATH, "Edit", "", 11, 45, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
+    {IDC_DEST_PATH, "Edit", "Please select a valid path and filename", 11, 45, 343, 14, WS_BORDER | ES_AUTOHSCROLL},
     {IDC_SAVE_AS, "Button", "S&ave as...", 355, 45, 16, 14, BS_ICON},
     {IDC_DEPARTURE_GROUP, "Button", "Departure", 7, 67, 180, 62, BS_GROUPBOX},
     {IDC_STATIC, "Static", "ICAO ID:", 13, 80, 32, 10, 0},
@@ -265,8 +265,16 @@ int CheckMain()
         Fail("no window of class \"%s\"", kFrameClass);
         return 1;
     }
-    if (!WaitFor([&] { return CaptionOf(dialog) == "Routewright - "; }, 5000)) {
-        Fail("caption \"%s\", expected \"Routewright - \"", CaptionOf(dialog).c_str());
+    // Without a configuration file the recent files read as placeholders.
+    const std::string placeholder = "Please select a valid path and filename";
+    const std::string caption = "Routewright - " + placeholder;
+    if (!WaitFor([&] { return CaptionOf(dialog) == caption; }, 5000)) {
+        Fail("caption \"%s\", expected \"%s\"", CaptionOf(dialog).c_str(), caption.c_str());
+    }
+    for (const int id : {IDC_SOURCE_PATH, IDC_DEST_PATH}) {
+        if (TextOf(GetDlgItem(dialog, id)) != placeholder) {
+            Fail("field %d reads \"%s\"", id, TextOf(GetDlgItem(dialog, id)).c_str());
+        }
     }
     const LONG style = GetWindowLongA(dialog, GWL_STYLE);
     const LONG wanted = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
@@ -444,6 +452,78 @@ int Close(const std::string& how)
     return 0;
 }
 
+// Generic checks of what the main window shows.
+int CheckCaption(const std::string& expected)
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr || !WaitFor([&] { return CaptionOf(dialog) == expected; }, 5000)) {
+        Fail("caption \"%s\", expected \"%s\"", dialog ? CaptionOf(dialog).c_str() : "",
+             expected.c_str());
+    }
+    return failures ? 1 : 0;
+}
+
+int CheckField(int id, const std::string& expected)
+{
+    const HWND dialog = FindMain();
+    const std::string text = dialog ? TextOf(GetDlgItem(dialog, id)) : "";
+    if (text != expected) {
+        Fail("control %d reads \"%s\", expected \"%s\"", id, text.c_str(), expected.c_str());
+    }
+    return failures ? 1 : 0;
+}
+
+// The radio buttons given are checked, the others of the list are not.
+int CheckChecked(const std::vector<int>& ids, const std::vector<int>& checked)
+{
+    const HWND dialog = FindMain();
+    for (const int id : ids) {
+        bool wanted = false;
+        for (const int c : checked) {
+            wanted = wanted || c == id;
+        }
+        const bool is = dialog && IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+        if (is != wanted) {
+            Fail("button %d is %s", id, is ? "checked" : "not checked");
+        }
+    }
+    return failures ? 1 : 0;
+}
+
+int Click(int id)
+{
+    const HWND dialog = FindMain();
+    if (dialog == nullptr) {
+        Fail("no main window");
+        return 1;
+    }
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    return 0;
+}
+
+// Waits for a top-level window of a class; prints its caption.
+int WaitClass(const char* className)
+{
+    HWND window = nullptr;
+    if (!WaitFor([&] { return (window = FindWindowA(className, nullptr)) != nullptr; })) {
+        Fail("no window of class %s", className);
+        return 1;
+    }
+    std::printf("%s\n", CaptionOf(window).c_str());
+    return 0;
+}
+
+std::vector<int> Numbers(const char* list)
+{
+    std::vector<int> out;
+    for (const char* p = list; *p;) {
+        out.push_back(std::atoi(p));
+        while (*p && *p != ',') ++p;
+        if (*p == ',') ++p;
+    }
+    return out;
+}
+
 int PressCommand(const char* key)
 {
     const HWND dialog = FindMain();
@@ -476,12 +556,18 @@ int main(int argc, char** argv)
     if (command == "check-restored") return CheckRestored();
     if (command == "ctrl" && argc > 2) return PressCommand(argv[2]);
     if (command == "check-reset") return CheckReset();
+    if (command == "check-caption" && argc > 2) return CheckCaption(argv[2]);
+    if (command == "check-field" && argc > 3) return CheckField(std::atoi(argv[2]), argv[3]);
+    if (command == "check-checked" && argc > 3) return CheckChecked(Numbers(argv[2]), Numbers(argv[3]));
+    if (command == "click" && argc > 2) return Click(std::atoi(argv[2]));
+    if (command == "wait-class" && argc > 2) return WaitClass(argv[2]);
     if (command == "close" && argc > 2) return Close(argv[2]);
     if (command == "wait-window") return FindMain() ? 0 : 1;
     if (command == "wait-gone") return WaitGone();
     std::fprintf(stderr,
                  "usage: rwdriver check-main | check-extend extended|normal | check-strings EXE | minimize |\n"
                  "                check-restored | check-reset | ctrl KEY | close cancel-button|close-box |\n"
-                 "                wait-window | wait-gone\n");
+                 "                check-caption TEXT | check-field ID TEXT | check-checked IDS CHECKED |\n"
+                 "                click ID | wait-class CLASS | wait-window | wait-gone\n");
     return 2;
 }

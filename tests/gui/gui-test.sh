@@ -110,6 +110,33 @@ case $scenario in
     start_app
     close_app close-box
     ;;
+  settings)
+    # The settings of a configuration file in the prefix's Windows folder.
+    config=$WINEPREFIX/drive_c/windows/Routewright.cfg
+    trap 'rm -f "$config"; cleanup' EXIT
+    printf '%s\r\n' '[DefFlightType]' 'Flighttype=1' '[DefRouteType]' 'Routetype=3' \
+      '[SrceFile]' 'Pathname=C:\Plans\zurich-geneva.txt' 'Filename=zurich-geneva.txt' \
+      '[DestFile]' 'Pathname=C:\Out\LSZH-LSGG.pln' 'Filename=LSZH-LSGG.pln' \
+      '[Startup]' 'FilterIndex=4' >"$config"
+    start_app
+    driver check-checked 1002,1003 1003
+    driver check-checked 1005,1006,1007,1008 1007
+    driver check-field 1010 'C:\Plans\zurich-geneva.txt'
+    driver check-field 1013 'C:\Out\LSZH-LSGG.pln'
+    driver check-caption 'Routewright - zurich-geneva.txt'
+    close_app
+    # Closing writes the recent files and the Save-as type back.
+    program_folder=$(windows_path "$(dirname "$exe")")
+    for line in "Pathname=$program_folder\\Fsb_apts.txt" 'Filename=Fsb_apts.txt' \
+        'Pathname=C:\Plans\zurich-geneva.txt' 'Filename=zurich-geneva.txt' \
+        'Pathname=C:\Out\LSZH-LSGG.pln' 'Filename=LSZH-LSGG.pln' 'FilterIndex=4'; do
+      if ! tr -d '\r' <"$config" | grep -qixF -- "$line"; then
+        echo "FAIL: $config lacks the line $line:" >&2
+        cat "$config" >&2
+        exit 1
+      fi
+    done
+    ;;
   *)
     echo "unknown scenario $scenario" >&2
     exit 2
