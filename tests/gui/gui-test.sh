@@ -137,6 +137,35 @@ case $scenario in
       fi
     done
     ;;
+  profile-differential)
+    # The system's private-profile services give the answers and the file
+    # that the command-line program's INI file is tested against.
+    probe=$(dirname "$driver")/rwprobe.exe
+    file=$outdir/profile-differential.cfg
+    $wine "$probe" profile-script "$(windows_path "$file")" | tr -d '\r' >"$outdir/profile-transcript.txt"
+    diff -u "$here/../data/profile/transcript.txt" "$outdir/profile-transcript.txt"
+    cmp "$here/../data/profile/final.ini" "$file"
+    ;;
+  simulator-folder)
+    probe=$(dirname "$driver")/rwprobe.exe
+    keys='HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator'
+    forget() { for v in 7.0 8.0; do $wine reg delete "$keys\\$v" /f >/dev/null 2>&1 || true; done; }
+    trap 'forget; cleanup' EXIT
+    expect() {
+      local got
+      got=$($wine "$probe" find-simulator | tr -d '\r')
+      if [ "$got" != "$1" ]; then
+        echo "FAIL: simulator folder \"$got\", expected \"$1\"" >&2
+        exit 1
+      fi
+    }
+    forget
+    expect none
+    $wine reg add "$keys\\8.0" /v 'EXE Path' /d 'C:\FS2002' /f >/dev/null
+    expect 'C:\FS2002'
+    $wine reg add "$keys\\7.0" /v path /d 'C:\FS2000' /f >/dev/null
+    expect 'C:\FS2000'
+    ;;
   *)
     echo "unknown scenario $scenario" >&2
     exit 2
