@@ -1,0 +1,22 @@
+// The command-line program's system queries.
+#include "console/console_platform.h"
+
+#include <climits>
+#include <unistd.h>
+
+namespace rw {
+
+std::string ConsoleSystem::ProgramPath()
+{
+    char path[PATH_MAX] = {};
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string();
+}
+
+std::string ConsoleSystem::CurrentFolder()
+{
+    char folder[PATH_MAX] = {};
+    return ::getcwd(folder, sizeof folder) ? std::string(folder) : std::string();
+}
+
+}  // namespace rw

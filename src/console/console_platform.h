@@ -1,0 +1,41 @@
+// The command-line program's implementations of the smaller platform
+// interfaces: there is no registry, no folder picker and no help viewer.
+#pragma once
+
+#include "platform/folder_picker.h"
+#include "platform/help_viewer.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+
+namespace rw {
+
+class ConsoleRegistry : public Registry {
+public:
+    [[nodiscard]] bool ReadMachineValue(std::string_view, std::string_view, std::string&) override
+    {
+        return false;
+    }
+};
+
+class ConsoleSystem : public System {
+public:
+    std::string ProgramPath() override;
+    std::string CurrentFolder() override;
+};
+
+// Nothing to pick with on a terminal: the answer is "nothing chosen".
+class ConsoleFolderPicker : public FolderPicker {
+public:
+    FolderChoice ChooseFolder(std::string_view, std::string&) override
+    {
+        return FolderChoice::Cancelled;
+    }
+};
+
+class ConsoleHelpViewer : public HelpViewer {
+public:
+    void CallHtmlHelp(WindowHandle, const std::string&, HtmlHelpCommand, const HelpTopic*) override {}
+    void CallWinHelp(WindowHandle, const std::string&, WinHelpCommand, const HelpTopic*) override {}
+};
+
+}  // namespace rw
