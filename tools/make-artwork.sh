@@ -30,7 +30,7 @@ TOOL_BG=$SV      # toolbar: button face, mapped by the toolbar
 TREE_BG=$WH      # tree image list: window colour
 
 # Fixed PNG output: no dates, no metadata.
-PNGOPT=(-strip -define png:exclude-chunks=date,time)
+PNGOPT=(-strip -define 'png:exclude-chunks=date,time')
 
 # ---------------------------------------------------------------- MVG helpers
 # box X0 Y0 X1 Y1 FILL            filled rectangle, no outline
@@ -62,7 +62,7 @@ text_lines() {
   local i y=$3
   for ((i = 0; i < $5; i++)); do line "$6" "$1" "$y" "$2" "$y"; y=$((y + $4)); done
 }
-# diskette X Y SIZE BODY: square disk with label and metal shutter
+# diskette X Y SIZE BODY SHUTTER: square disk with label and metal shutter
 diskette() {
   local x=$1 y=$2 s=$3 b=$4 x1 y1 lh sh
   x1=$((x + s - 1)); y1=$((y + s - 1))
@@ -110,14 +110,11 @@ t16_print()  {
   dot 12 8 "$LM"
   frame 3 12 12 14 "$WH" "$K"
 }
-# magnifier CX CY R: lens with a handle towards the bottom right
-magnifier() {
-  local cx=$1 cy=$2 r=$3
-  wide 2 "$K" "$(echo "$cx $cy $r" | awk '{d=$3*0.7+0.5; printf "%g,%g %g,%g", $1+d,$2+d, $1+d+$3*0.9,$2+d+$3*0.9}')"
-  disc "$cx" "$cy" "$r" "$AQ" "$K"
+t16_find()   {
+  page 1 0 10 14 3; text_lines 3 6 5 2 4 "$NV"
+  wide 2 "$K" "12,11 15,14"; disc 9 8 3.5 "$AQ" "$K"
 }
-t16_find()   { page 1 0 10 14 3; text_lines 3 6 5 2 4 "$NV"; magnifier 9 8 3.5; }
-# qmark X Y: bold question mark, 8x12
+# qmark X Y COLOUR: bold question mark, 7x11
 qmark() {
   local x=$1 y=$2 c=$3
   box $((x + 2)) "$y" $((x + 5)) $((y + 1)) "$c"
@@ -168,7 +165,7 @@ m13_build()  {
   box 3 4 7 5 "$NV"
   pline "$BL" "3,7 9,7"; pline "$BL" "3,9 9,9"; pline "$BL" "3,11 9,11"
   pline "$BL" "5,6 5,11"; pline "$BL" "7,6 7,11"
-  box 8 10 9 10 "$RD"
+  box 8 10 9 10 "$RD"   # the cell being filled in
 }
 m13_settings() {
   # gear: teeth and hub in black, then the same shape one pixel smaller in grey
@@ -326,20 +323,19 @@ icon() {
   convert +antialias "${args[@]}" +repage -strip "$OUT/$1.ico"
 }
 # palette_bmp NAME BITS W H BG FUNC...: the pictures side by side as a BMP3
-# over the VGA palette; the drawing is kept to compare against.
-# The writer picks the smallest depth for the colours used; an RLE file
-# always has 8 bits and 256 entries, and a copy read back from it keeps that.
+# over the VGA palette; the drawing is kept to compare against. The writer
+# picks the smallest depth for the colours used, but an RLE file always has
+# 8 bits and 256 entries, and an uncompressed copy read back from it keeps
+# them. (Remapping first also spares -type Palette a slow quantisation.)
 palette_bmp() {
-  local name=$1 bits=$2 args=()
+  local name=$1 bits=$2 args=() dest
   shift 2
   mapfile -d '' args < <(tiles "$@")
+  if [ "$bits" = 8 ]; then dest=(-compress RLE "BMP3:$TMP/$name.rle.bmp"); else dest=("BMP3:$OUT/$name.bmp"); fi
   convert +antialias "${args[@]}" +append +repage -write "PNG32:$TMP/$name.png" \
-    +dither -remap "$TMP/vga.png" -type Palette "${PNGOPT[@]}" "$TMP/$name.remapped.png"
+    +dither -remap "$TMP/vga.png" -type Palette "${dest[@]}"
   if [ "$bits" = 8 ]; then
-    convert "$TMP/$name.remapped.png" -type Palette -compress RLE "BMP3:$TMP/$name.rle.bmp"
     convert "$TMP/$name.rle.bmp" -compress None -type Palette "BMP3:$OUT/$name.bmp"
-  else
-    convert "$TMP/$name.remapped.png" -type Palette "BMP3:$OUT/$name.bmp"
   fi
 }
 
@@ -406,7 +402,7 @@ row "$TMP/row3.png" 400% "${bmps[@]}"
 row "$TMP/row4.png" 400% "$OUT/toolbar.bmp"
 row "$TMP/row5.png" 400% "$OUT/tree.bmp"
 row "$TMP/row6.png" 100% "${ico32[@]}" "${ico16[@]}" "${bmps[@]}" "$OUT/toolbar.bmp" "$OUT/tree.bmp"
-convert "$TMP"/row[1-6].png -background "$GY" -gravity West -splice 0x4 -append \
+convert "$TMP"/row[1-6].png -background "$GY" -gravity NorthWest -splice 0x4 -append \
   -gravity NorthWest -bordercolor "$GY" -border 4 +repage "${PNGOPT[@]}" "$OUT/contact-sheet.png"
 [ -s "$OUT/contact-sheet.png" ] || fail "contact-sheet.png is missing"
 
