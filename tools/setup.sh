@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64
   wine wine32:i386 wine64 libwine:i386
-  xvfb xauth imagemagick fonts-wine
+  xvfb xauth imagemagick fonts-wine fp-utils-3.2.2
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/fixed_text.h"
+#include "route/route_store.h"
 #include "settings/app_settings.h"
 
 namespace rw {
@@ -28,9 +29,8 @@ struct AppState {
     PathText& destPath = settings.DestFile.Pathname;
     PathText& destTitle = settings.DestFile.Filename;
 
-    // A built route has not been written since (the route store keeps it
-    // once the route model exists).
-    int RouteUnsaved = 0;
+    // The route read from the source plan, with its flags.
+    RouteStore route;
 };
 
 }  // namespace rw

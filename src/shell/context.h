@@ -3,6 +3,7 @@
 // the tests each make one.
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "platform/main_window.h"
 #include "platform/user.h"
 #include "shell/app_state.h"
@@ -13,6 +14,7 @@ struct Context {
     AppState& state;
     User& user;
     MainWindow& window;
+    FileDialogs& dialogs;
 };
 
 }  // namespace rw

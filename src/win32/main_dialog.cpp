@@ -231,7 +231,7 @@ INT_PTR Result(HWND dialog, LRESULT result)
 
 void CloseMainDialog(Win32Shell& shell, HWND dialog)
 {
-    if (shell.state.RouteUnsaved &&
+    if (shell.state.route.RouteUnsaved &&
         AskToSavePlan(shell.user, shell.window, shell.state.destTitle.view()) == Answer::Cancel) {
         return;
     }
@@ -376,7 +376,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
     case WM_QUERYENDSESSION:
         // Cancel at the question keeps the program, and so refuses the end.
-        if (shell.state.RouteUnsaved &&
+        if (shell.state.route.RouteUnsaved &&
             AskToSavePlan(shell.user, shell.window, shell.state.destTitle.view()) ==
                 Answer::Cancel) {
             return Result(dialog, FALSE);

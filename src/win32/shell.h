@@ -6,6 +6,7 @@
 
 #include "shell/app_state.h"
 #include "shell/help.h"
+#include "win32/win32_file_dialogs.h"
 #include "win32/win32_main_window.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_user.h"
@@ -15,7 +16,7 @@ namespace rw {
 struct Win32Shell {
     explicit Win32Shell(AppState& appState)
         : state(appState), user(appState), window(*this), profile(appState),
-          folderPicker(mainDialog), help(helpViewer, appState)
+          folderPicker(&mainDialog), fileDialogs(*this), help(helpViewer, appState)
     {
     }
 
@@ -26,6 +27,7 @@ struct Win32Shell {
     Win32Registry registry;
     Win32System system;
     Win32FolderPicker folderPicker;
+    Win32FileDialogs fileDialogs;  // common file dialogs owned by the main dialog
     Win32HelpViewer helpViewer;
     Help help;
 

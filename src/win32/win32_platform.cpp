@@ -88,7 +88,7 @@ FolderChoice Win32FolderPicker::ChooseFolder(std::string_view prompt, std::strin
     }
     const std::string title(prompt);
     BROWSEINFOA info = {};
-    info.hwndOwner = owner_;
+    info.hwndOwner = *owner_;
     info.pidlRoot = nullptr;  // the desktop: the whole shell namespace
     info.lpszTitle = title.c_str();
     info.ulFlags = 0;

@@ -43,11 +43,11 @@ public:
 // The shell's folder picker, owned by the main dialog.
 class Win32FolderPicker : public FolderPicker {
 public:
-    explicit Win32FolderPicker(const HWND& owner) : owner_(owner) {}
+    explicit Win32FolderPicker(const HWND* owner) : owner_(owner) {}
     FolderChoice ChooseFolder(std::string_view prompt, std::string& folder) override;
 
 private:
-    const HWND& owner_;
+    const HWND* owner_;
 };
 
 // HTML Help through hhctrl.ocx, loaded when first needed; WinHelp.

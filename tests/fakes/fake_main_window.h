@@ -32,7 +32,11 @@ public:
 
     void Enable(int controlId, bool on) override { enabled[controlId] = on; }
 
-    void SetStatusText(std::string_view text) override { statusText = text; }
+    void SetStatusText(std::string_view text) override
+    {
+        statusText = text;
+        statusHistory.emplace_back(text);
+    }
     void SetWaitCursor(bool wait) override { waitCursor = wait; }
     void ShowBusyAnimation() override { busy = true; }
     void HideBusyAnimation() override { busy = false; }
@@ -48,6 +52,7 @@ public:
     std::map<int, bool> checked;
     std::map<int, bool> enabled;
     std::string statusText;
+    std::vector<std::string> statusHistory;  // every text set, in order
     bool waitCursor = false;
     bool busy = false;
     std::vector<int> posted;
