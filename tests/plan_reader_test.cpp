@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "fakes/fake_main_window.h"
+#include "fakes/fake_platform.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_user.h"
 #include "resources/resource.h"
@@ -132,7 +133,8 @@ protected:
     ScriptedUser user;
     FakeMainWindow window;
     ScriptedFileDialogs dialogs;
-    Context context{state, user, window, dialogs};
+    test::FakeSystem system;
+    Context context{state, user, window, dialogs, system};
 
 private:
     std::string path_;

@@ -5,6 +5,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/main_window.h"
+#include "platform/system.h"
 #include "platform/user.h"
 #include "shell/app_state.h"
 
@@ -15,6 +16,7 @@ struct Context {
     User& user;
     MainWindow& window;
     FileDialogs& dialogs;
+    System& system;
 };
 
 }  // namespace rw
