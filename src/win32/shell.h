@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "shell/app_state.h"
+#include "shell/context.h"
 #include "shell/help.h"
 #include "win32/win32_file_dialogs.h"
 #include "win32/win32_main_window.h"
@@ -16,7 +17,8 @@ namespace rw {
 struct Win32Shell {
     explicit Win32Shell(AppState& appState)
         : state(appState), user(appState), window(*this), profile(appState),
-          folderPicker(&mainDialog), fileDialogs(*this), help(helpViewer, appState)
+          folderPicker(&mainDialog), fileDialogs(*this), help(helpViewer, appState),
+          context{appState, user, window, fileDialogs, system}
     {
     }
 
@@ -30,6 +32,7 @@ struct Win32Shell {
     Win32FileDialogs fileDialogs;  // common file dialogs owned by the main dialog
     Win32HelpViewer helpViewer;
     Help help;
+    Context context;  // what the portable flows work with
 
     HINSTANCE appInstance = nullptr;
     HWND mainDialog = nullptr;
