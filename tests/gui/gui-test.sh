@@ -166,6 +166,18 @@ case $scenario in
     $wine reg add "$keys\\7.0" /v path /d 'C:\FS2000' /f >/dev/null
     expect 'C:\FS2000'
     ;;
+  help)
+    # Help Topics opens the help viewer on the program's own help file.
+    start_app
+    driver click 1110
+    title=$(driver wait-class "HH Parent" | tr -d '\r')
+    if [ "$title" != "Routewright Help" ]; then
+      echo "FAIL: the help viewer is titled \"$title\"" >&2
+      exit 1
+    fi
+    screenshot help-viewer.png
+    close_app
+    ;;
   *)
     echo "unknown scenario $scenario" >&2
     exit 2
