@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "console/console_main_window.h"
+#include "console/console_platform.h"
 #include "console/console_user.h"
 #include "resources/resource.h"
 
@@ -55,6 +56,15 @@ TEST(ConsoleMainWindow, PostedCommandsRunAfterTheCurrentOne)
     EXPECT_EQ(ran, std::vector<int>{IDM_SAVE});
     window.RunPostedCommands();
     EXPECT_EQ(ran, (std::vector<int>{IDM_SAVE, IDM_OPEN, IDC_BUILD}));
+}
+
+TEST(ConsoleConfig, DefaultFileInTheUsersConfigurationFolder)
+{
+    EXPECT_EQ(DefaultConfigPath("/home/pilot/.cfg", "/home/pilot"), "/home/pilot/.cfg/Routewright.cfg");
+    // A relative XDG_CONFIG_HOME is to be ignored.
+    EXPECT_EQ(DefaultConfigPath("relative", "/home/pilot"), "/home/pilot/.config/Routewright.cfg");
+    EXPECT_EQ(DefaultConfigPath(nullptr, "/home/pilot"), "/home/pilot/.config/Routewright.cfg");
+    EXPECT_EQ(DefaultConfigPath(nullptr, nullptr), "Routewright.cfg");
 }
 
 }  // namespace

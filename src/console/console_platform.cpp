@@ -6,6 +6,17 @@
 
 namespace rw {
 
+std::string DefaultConfigPath(const char* xdgConfigHome, const char* home)
+{
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+        return std::string(xdgConfigHome) + "/Routewright.cfg";
+    }
+    if (home != nullptr && home[0] != '\0') {
+        return std::string(home) + "/.config/Routewright.cfg";
+    }
+    return "Routewright.cfg";
+}
+
 std::string ConsoleSystem::ProgramPath()
 {
     char path[PATH_MAX] = {};

@@ -2,12 +2,19 @@
 // interfaces: there is no registry, no folder picker and no help viewer.
 #pragma once
 
+#include <string>
+
 #include "platform/folder_picker.h"
 #include "platform/help_viewer.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 
 namespace rw {
+
+// The command-line program's configuration file when none is named:
+// Routewright.cfg in the user's configuration folder ($XDG_CONFIG_HOME, else
+// ~/.config), or in the current folder when neither is known.
+std::string DefaultConfigPath(const char* xdgConfigHome, const char* home);
 
 class ConsoleRegistry : public Registry {
 public:
