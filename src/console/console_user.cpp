@@ -7,10 +7,15 @@
 
 namespace rw {
 
-Answer ConsoleUser::ShowMessage(int textId, std::string_view insert, MessageIcon /*icon*/,
+Answer ConsoleUser::ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                                 MessageButtons buttons)
 {
-    std::string text = FormatText(textId, insert);
+    return ShowText(FormatText(textId, insert), icon, buttons);
+}
+
+Answer ConsoleUser::ShowText(std::string_view message, MessageIcon /*icon*/, MessageButtons buttons)
+{
+    std::string text(message);
     while (!text.empty() && text.back() == '\n') {
         text.pop_back();
     }

@@ -15,6 +15,7 @@ public:
     // Questions are answered No (the text says so); everything else OK.
     Answer ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                        MessageButtons buttons) override;
+    Answer ShowText(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
 
 private:
     std::FILE* out_;

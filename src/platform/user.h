@@ -19,6 +19,10 @@ public:
     // this user belongs to.
     virtual Answer ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                                MessageButtons buttons) = 0;
+
+    // The same for a text formatted by the caller (counts, numbered inserts,
+    // the few texts that are not in the string table).
+    virtual Answer ShowText(std::string_view text, MessageIcon icon, MessageButtons buttons) = 0;
 };
 
 }  // namespace rw

@@ -17,7 +17,12 @@ std::string LoadResourceText(HINSTANCE instance, int id)
 Answer Win32User::ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                               MessageButtons buttons)
 {
-    const std::string text = FormatWithName(LoadResourceText(instance_, textId), insert);
+    return ShowText(FormatWithName(LoadResourceText(instance_, textId), insert), icon, buttons);
+}
+
+Answer Win32User::ShowText(std::string_view message, MessageIcon icon, MessageButtons buttons)
+{
+    const std::string text(message);
 
     UINT flags = 0;
     switch (icon) {

@@ -18,6 +18,7 @@ public:
 
     Answer ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                        MessageButtons buttons) override;
+    Answer ShowText(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
 
 private:
     const AppState& state_;

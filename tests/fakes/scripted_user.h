@@ -28,17 +28,13 @@ public:
     Answer ShowMessage(int textId, std::string_view insert, MessageIcon icon,
                        MessageButtons buttons) override
     {
-        shown.push_back({textId, std::string(insert), icon, buttons, FormatText(textId, insert)});
-        if (buttons == MessageButtons::Ok) {
-            return Answer::Ok;
-        }
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected question " << textId << ": " << shown.back().text;
-            return Answer::Cancel;
-        }
-        const Answer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return Record({textId, std::string(insert), icon, buttons, FormatText(textId, insert)});
+    }
+
+    // Recorded with text number 0.
+    Answer ShowText(std::string_view text, MessageIcon icon, MessageButtons buttons) override
+    {
+        return Record({0, std::string(), icon, buttons, std::string(text)});
     }
 
     // Every queued answer was asked for.
@@ -47,6 +43,22 @@ public:
     std::vector<ShownMessage> shown;
 
 private:
+    Answer Record(ShownMessage message)
+    {
+        const MessageButtons buttons = message.buttons;
+        shown.push_back(std::move(message));
+        if (buttons == MessageButtons::Ok) {
+            return Answer::Ok;
+        }
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected question " << shown.back().textId << ": " << shown.back().text;
+            return Answer::Cancel;
+        }
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+
     std::deque<Answer> answers_;
 };
 
