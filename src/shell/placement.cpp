@@ -25,4 +25,13 @@ Rect KeepInside(const Rect& window, const Rect& workArea)
     return Rect{left, top, left + window.Width(), top + window.Height()};
 }
 
+Rect CenterOver(const Rect& window, const Rect& reference, const Rect& workArea)
+{
+    const int centreX = (reference.left + reference.right) / 2;
+    const int centreY = (reference.top + reference.bottom) / 2;
+    const int left = centreX - window.Width() / 2;
+    const int top = centreY - window.Height() / 2;
+    return KeepInside(Rect{left, top, left + window.Width(), top + window.Height()}, workArea);
+}
+
 }  // namespace rw

@@ -16,4 +16,9 @@ struct Rect {
 // right edge beyond the area aligns with its right edge; the same vertically.
 Rect KeepInside(const Rect& window, const Rect& workArea);
 
+// The window centred over the reference (its owner's outer rectangle, or
+// the work area when it has no owner) and then kept inside the work area.
+// Halves are cut toward zero.
+Rect CenterOver(const Rect& window, const Rect& reference, const Rect& workArea);
+
 }  // namespace rw
