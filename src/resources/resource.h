@@ -77,10 +77,14 @@
 
 /* Icons */
 #define IDI_APP                 104
+#define IDI_LEG                 136
 #define IDI_BUTTON              139
 #define IDI_OPEN                143
 #define IDI_SAVE_AS             144
 #define IDI_DETAILS             145
+
+/* Route images: the strip of point types */
+#define IDB_ROUTE_IMAGES        119
 
 /* Menu bitmaps */
 #define IDB_MENU_OPEN           146

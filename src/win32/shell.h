@@ -10,6 +10,7 @@
 #include "win32/win32_file_dialogs.h"
 #include "win32/win32_main_window.h"
 #include "win32/win32_platform.h"
+#include "win32/win32_route_tree.h"
 #include "win32/win32_user.h"
 
 namespace rw {
@@ -18,7 +19,8 @@ struct Win32Shell {
     explicit Win32Shell(AppState& appState)
         : state(appState), user(appState), window(*this), profile(appState),
           folderPicker(&mainDialog), fileDialogs(*this), help(helpViewer, appState),
-          context{appState, user, window, fileDialogs, system}
+          context{appState, user, window, fileDialogs, system},
+          routeTreeView(&routeTree, &appInstance), legTabs(&tabControl, &appInstance)
     {
     }
 
@@ -33,6 +35,8 @@ struct Win32Shell {
     Win32HelpViewer helpViewer;
     Help help;
     Context context;  // what the portable flows work with
+    Win32RouteTree routeTreeView;
+    Win32LegTabs legTabs;
 
     HINSTANCE appInstance = nullptr;
     HWND mainDialog = nullptr;
