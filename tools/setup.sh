@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Routewright needs on Debian 12: native and
 # MinGW-w64 compilers, CMake, GoogleTest, Wine (32- and 64-bit), Xvfb and ImageMagick.
+# Also Python 3 and npm, which make the airport data file.
 # Idempotent: when everything is there it only checks and returns.
 set -euo pipefail
 
@@ -10,7 +11,13 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64
   wine wine32:i386 wine64 libwine:i386
   xvfb xauth imagemagick fonts-wine fp-utils-3.2.2
+  python3
 )
+# npm fetches the airport database; a Node.js installed from elsewhere brings
+# its own npm, which Debian's package would clash with.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
