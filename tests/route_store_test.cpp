@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/app_state.h"
@@ -67,6 +68,17 @@ TEST(RouteStore, PointAccessStaysInsideTheLegsPoints)
     EXPECT_EQ(store.DeparturePoint(0), nullptr);
     EXPECT_EQ(store.DestinationPoint(0), nullptr);
     EXPECT_EQ(store.DestinationPoint(7), nullptr);
+}
+
+TEST(RouteStore, NamesHoldSeventyCharacters)
+{
+    RoutePoint point;
+    const std::string fifty(50, 'a');
+    point.name = fifty;
+    EXPECT_EQ(point.name, fifty);
+    const std::string seventy = "Error reading Airport/Runway Data file!" + std::string(31, 'b');
+    point.name = seventy + "cut";
+    EXPECT_EQ(point.name, seventy);
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ public:
     {
         return false;
     }
+    [[nodiscard]] bool ShowSaveDialog(const SaveFileRequest&, ChosenFile&) override
+    {
+        return false;
+    }
 };
 
 }  // namespace rw

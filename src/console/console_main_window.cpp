@@ -21,6 +21,29 @@ bool ConsoleMainWindow::IsEnabled(int controlId) const
     return it == enabled_.end() || it->second;
 }
 
+int ConsoleMainWindow::AddListEntry(int listId, std::string_view text)
+{
+    return lists_[listId].Add(text);
+}
+
+int ConsoleMainWindow::ListCount(int listId) const
+{
+    const auto it = lists_.find(listId);
+    return it == lists_.end() ? 0 : it->second.Count();
+}
+
+bool ConsoleMainWindow::ListEntry(int listId, int index, std::string& text) const
+{
+    const auto it = lists_.find(listId);
+    return it != lists_.end() && it->second.Entry(index, text);
+}
+
+int ConsoleMainWindow::SelectedListEntry(int listId) const
+{
+    const auto it = lists_.find(listId);
+    return it == lists_.end() ? -1 : it->second.selected;
+}
+
 std::intptr_t ConsoleMainWindow::SendCommand(int commandId)
 {
     return handler_ ? handler_(commandId) : 0;

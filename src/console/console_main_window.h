@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "common/list_order.h"
 #include "platform/main_window.h"
 
 namespace rw {
@@ -35,6 +36,15 @@ public:
     void ShowBusyAnimation() override {}
     void HideBusyAnimation() override {}
 
+    void ClearList(int listId) override { lists_[listId].Clear(); }
+    [[nodiscard]] int AddListEntry(int listId, std::string_view text) override;
+    int ListCount(int listId) const override;
+    [[nodiscard]] bool ListEntry(int listId, int index, std::string& text) const override;
+    void SelectListEntry(int listId, int index) override { lists_[listId].Select(index); }
+    int SelectedListEntry(int listId) const override;
+    // Nothing is drawn on a terminal.
+    void SetListRedraw(int, bool) override {}
+
     void PostCommand(int commandId) override { posted_.push_back(commandId); }
     std::intptr_t SendCommand(int commandId) override;
 
@@ -48,6 +58,7 @@ private:
     std::map<int, std::string> texts_;
     std::map<int, bool> checked_;
     std::map<int, bool> enabled_;
+    std::map<int, SortedList> lists_;
     std::deque<int> posted_;
 };
 

@@ -2,6 +2,7 @@
 // interfaces: there is no registry, no folder picker and no help viewer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/folder_picker.h"
@@ -28,6 +29,10 @@ class ConsoleSystem : public System {
 public:
     std::string ProgramPath() override;
     std::string CurrentFolder() override;
+    // The locale's weekday and month names in a long form, such as
+    // "Thursday, 1 February 2024".
+    std::string LongDate(std::int64_t unixSeconds) override;
+    [[nodiscard]] bool RenameOver(const std::string& from, const std::string& to) override;
 };
 
 // Nothing to pick with on a terminal: the answer is "nothing chosen".

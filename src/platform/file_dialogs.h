@@ -24,9 +24,21 @@ struct OpenFileRequest {
     bool fileMustExist = false;
 };
 
+struct SaveFileRequest {
+    std::string title;
+    std::vector<FileFilter> filters;  // in the order of the type list
+    int filterIndex = 1;              // the type selected at first, from 1
+    PathText initialFileName;         // the file proposed, a full path
+    PathText initialFolder;
+    std::string defaultExtension;  // without the dot
+    bool pathMustExist = false;
+    bool overwritePrompt = false;  // the dialog asks before choosing an existing file
+};
+
 struct ChosenFile {
-    PathText path;      // full path
-    PathText fileName;  // file name part, no folder
+    PathText path;        // full path
+    PathText fileName;    // file name part, no folder
+    int filterIndex = 1;  // the save dialog's type chosen, from 1
 };
 
 class FileDialogs {
@@ -36,6 +48,10 @@ public:
     // Shows the open-file dialog, owned by the main window. False when the
     // user cancels; chosen is then left as it was.
     [[nodiscard]] virtual bool ShowOpenDialog(const OpenFileRequest& request,
+                                              ChosenFile& chosen) = 0;
+
+    // Shows the save-file dialog, owned by the main window; the same answers.
+    [[nodiscard]] virtual bool ShowSaveDialog(const SaveFileRequest& request,
                                               ChosenFile& chosen) = 0;
 };
 

@@ -34,6 +34,22 @@ public:
     virtual void ShowBusyAnimation() = 0;
     virtual void HideBusyAnimation() = 0;
 
+    // The sorted drop-down lists (the runway lists), by identifier. Entries
+    // take their place in the sorted order as they are added; indexes are
+    // positions in that order.
+    virtual void ClearList(int listId) = 0;
+    // The index the entry took, or -1 when the list refused it.
+    [[nodiscard]] virtual int AddListEntry(int listId, std::string_view text) = 0;
+    virtual int ListCount(int listId) const = 0;
+    // False when index is not one of the list's entries.
+    [[nodiscard]] virtual bool ListEntry(int listId, int index, std::string& text) const = 0;
+    // An index beyond the list selects nothing.
+    virtual void SelectListEntry(int listId, int index) = 0;
+    // The selected index, or -1 when nothing is selected.
+    virtual int SelectedListEntry(int listId) const = 0;
+    // Switches the list's redrawing off while it is filled, and on again.
+    virtual void SetListRedraw(int listId, bool on) = 0;
+
     // Queues the command to run after the current one has returned.
     virtual void PostCommand(int commandId) = 0;
     // Runs the command at once and gives its result.

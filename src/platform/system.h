@@ -1,6 +1,7 @@
 // What the logic asks of the system itself.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace rw {
@@ -13,6 +14,12 @@ public:
     virtual std::string ProgramPath() = 0;
     // The process's current folder.
     virtual std::string CurrentFolder() = 0;
+    // The date of that moment (seconds since 1970, UTC) in the user's time
+    // zone, in the long date format of the user's locale.
+    virtual std::string LongDate(std::int64_t unixSeconds) = 0;
+    // Renames the file from to to, replacing a file that to names; the
+    // names are taken as the C library's file functions take them.
+    [[nodiscard]] virtual bool RenameOver(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace rw

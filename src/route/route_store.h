@@ -13,7 +13,9 @@ namespace rw {
 inline constexpr std::uint32_t kMaxLegs = 5;
 inline constexpr std::uint32_t kMaxLegPoints = 32;
 inline constexpr std::size_t kIdentLength = 5;
-inline constexpr std::size_t kNameLength = 30;
+// The name field of the binary plans' records holds 70 characters: names of
+// the airport data (up to 50) and the lookup failure texts fit whole.
+inline constexpr std::size_t kNameLength = 70;
 inline constexpr std::size_t kRunwayTextLength = 40;
 
 // One route point. The binary writers write the fields from latitude to the
@@ -26,10 +28,7 @@ struct RoutePoint {
     double altitude = 0.0;   // feet
     double frequency = 0.0;  // always 0; carried by some writers
     FixedText<kIdentLength> ident;
-    // name and the block after it stay adjacent: a 71-byte name field of the
-    // binary writers covers both.
-    FixedText<kNameLength> name;
-    std::uint8_t reserved1[40] = {};
+    FixedText<kNameLength> name;  // as the 71-byte name field of the binary records
     double track = 0.0;               // whole degrees from the previous point
     double distance = 0.0;            // nautical miles from the previous point
     double cumulativeDistance = 0.0;  // nautical miles from the first point
@@ -45,15 +44,13 @@ struct RoutePoint {
 // The field widths the binary writers rely on; the struct itself may hold
 // padding between them, which is never written.
 static_assert(sizeof(RoutePoint::ident) == 6);
-static_assert(sizeof(RoutePoint::name) == 31);
-static_assert(offsetof(RoutePoint, reserved1) == offsetof(RoutePoint, name) + 31);
-static_assert(sizeof(RoutePoint::name) + sizeof(RoutePoint::reserved1) == 71);
+static_assert(sizeof(RoutePoint::name) == 71);
 static_assert(sizeof(RoutePoint::reserved2) == 48);
 // The bytes a binary writer writes for the run from latitude to reserved2.
 inline constexpr std::size_t kPointRecordRunBytes =
     sizeof(RoutePoint::latitude) + sizeof(RoutePoint::longitude) + sizeof(RoutePoint::altitude) +
     sizeof(RoutePoint::frequency) + sizeof(RoutePoint::ident) + sizeof(RoutePoint::name) +
-    sizeof(RoutePoint::reserved1) + sizeof(RoutePoint::track) + sizeof(RoutePoint::distance) +
+    sizeof(RoutePoint::track) + sizeof(RoutePoint::distance) +
     sizeof(RoutePoint::cumulativeDistance) + sizeof(RoutePoint::reserved2);
 static_assert(kPointRecordRunBytes == 181);
 

@@ -10,6 +10,17 @@
 
 namespace rw {
 
+// What Save and Save as keep from one command to the next.
+struct ExportState {
+    // The destination field's text changed since the bulk save last took it
+    // (set by the field's change notification, also when the program writes
+    // the field).
+    bool destinationEdited = false;
+    PathText bulkPath;  // path and file name the bulk save forms per format
+    PathText bulkName;
+    int bulkCount = 0;  // formats handled by the current bulk save
+};
+
 struct AppState {
     AppState() = default;
     AppState(const AppState&) = delete;
@@ -31,6 +42,8 @@ struct AppState {
 
     // The route read from the source plan, with its flags.
     RouteStore route;
+
+    ExportState exports;
 };
 
 }  // namespace rw

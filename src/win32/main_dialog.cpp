@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "airports/runways.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/help.h"
@@ -295,6 +296,14 @@ bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND c
     case IDM_WHATS_THIS:
         SendMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         return true;
+    case IDC_DEPARTURE_RUNWAYS:
+    case IDC_LANDING_RUNWAYS:
+        if (notification == CBN_SELCHANGE) {
+            PickRunway(shell.context, id == IDC_DEPARTURE_RUNWAYS ? AirportEnd::Departure
+                                                                  : AirportEnd::Destination);
+            return true;
+        }
+        break;
     default:
         break;
     }

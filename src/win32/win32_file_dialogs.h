@@ -14,6 +14,7 @@ public:
     explicit Win32FileDialogs(const Win32Shell& shell) : shell_(shell) {}
 
     [[nodiscard]] bool ShowOpenDialog(const OpenFileRequest& request, ChosenFile& chosen) override;
+    [[nodiscard]] bool ShowSaveDialog(const SaveFileRequest& request, ChosenFile& chosen) override;
 
 private:
     const Win32Shell& shell_;

@@ -87,6 +87,70 @@ void Win32MainWindow::HideBusyAnimation()
     ShowWindow(animation, SW_HIDE);
 }
 
+void Win32MainWindow::ClearList(int listId)
+{
+    SendDlgItemMessageA(shell_.mainDialog, listId, CB_RESETCONTENT, 0, 0);
+}
+
+int Win32MainWindow::AddListEntry(int listId, std::string_view text)
+{
+    // The lists are sorted combo boxes: the entry goes to its sorted place.
+    const LRESULT index = SendDlgItemMessageA(shell_.mainDialog, listId, CB_ADDSTRING, 0,
+                                              reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    return index < 0 ? -1 : static_cast<int>(index);  // CB_ERR or CB_ERRSPACE
+}
+
+int Win32MainWindow::ListCount(int listId) const
+{
+    const LRESULT count = SendDlgItemMessageA(shell_.mainDialog, listId, CB_GETCOUNT, 0, 0);
+    return count < 0 ? 0 : static_cast<int>(count);
+}
+
+bool Win32MainWindow::ListEntry(int listId, int index, std::string& text) const
+{
+    if (index < 0) {
+        return false;
+    }
+    const LRESULT length =
+        SendDlgItemMessageA(shell_.mainDialog, listId, CB_GETLBTEXTLEN, index, 0);
+    if (length < 0) {
+        return false;
+    }
+    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = SendDlgItemMessageA(shell_.mainDialog, listId, CB_GETLBTEXT, index,
+                                               reinterpret_cast<LPARAM>(entry.data()));
+    if (copied < 0) {
+        return false;
+    }
+    entry.resize(static_cast<std::size_t>(copied < length ? copied : length));
+    text = entry;
+    return true;
+}
+
+void Win32MainWindow::SelectListEntry(int listId, int index)
+{
+    // An index beyond the list clears the selection, as -1 does.
+    if (index < 0 || index >= ListCount(listId)) {
+        index = -1;
+    }
+    SendDlgItemMessageA(shell_.mainDialog, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int Win32MainWindow::SelectedListEntry(int listId) const
+{
+    const LRESULT index = SendDlgItemMessageA(shell_.mainDialog, listId, CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : static_cast<int>(index);
+}
+
+void Win32MainWindow::SetListRedraw(int listId, bool on)
+{
+    const HWND list = GetDlgItem(shell_.mainDialog, listId);
+    SendMessageA(list, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) {
+        InvalidateRect(list, nullptr, TRUE);
+    }
+}
+
 void Win32MainWindow::PostCommand(int commandId)
 {
     PostMessageA(shell_.mainDialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);

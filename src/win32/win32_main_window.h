@@ -21,6 +21,13 @@ public:
     void SetWaitCursor(bool wait) override;
     void ShowBusyAnimation() override;
     void HideBusyAnimation() override;
+    void ClearList(int listId) override;
+    [[nodiscard]] int AddListEntry(int listId, std::string_view text) override;
+    int ListCount(int listId) const override;
+    [[nodiscard]] bool ListEntry(int listId, int index, std::string& text) const override;
+    void SelectListEntry(int listId, int index) override;
+    int SelectedListEntry(int listId) const override;
+    void SetListRedraw(int listId, bool on) override;
     void PostCommand(int commandId) override;
     std::intptr_t SendCommand(int commandId) override;
 

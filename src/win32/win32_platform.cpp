@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include <cstdint>
 #include <string>
 
 namespace rw {
@@ -78,6 +79,38 @@ std::string Win32System::CurrentFolder()
     char folder[MAX_PATH] = {};
     const DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
     return std::string(folder, n < sizeof folder ? n : 0);
+}
+
+std::string Win32System::LongDate(std::int64_t unixSeconds)
+{
+    // FILETIME counts 100-nanosecond steps from 1601.
+    constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
+    constexpr std::int64_t kStepsPerSecond = 10000000;
+    if (unixSeconds < -kSecondsFrom1601To1970 ||
+        unixSeconds > INT64_MAX / kStepsPerSecond - kSecondsFrom1601To1970) {
+        return std::string();
+    }
+    const auto steps =
+        static_cast<std::uint64_t>((unixSeconds + kSecondsFrom1601To1970) * kStepsPerSecond);
+    FILETIME moment = {};
+    moment.dwLowDateTime = static_cast<DWORD>(steps);
+    moment.dwHighDateTime = static_cast<DWORD>(steps >> 32);
+    SYSTEMTIME universal = {};
+    SYSTEMTIME local = {};
+    if (!FileTimeToSystemTime(&moment, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+        return std::string();
+    }
+    char text[256] = {};
+    const int n =
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &local, nullptr, text, sizeof text);
+    return n > 0 ? std::string(text) : std::string();
+}
+
+bool Win32System::RenameOver(const std::string& from, const std::string& to)
+{
+    // The ANSI call takes the names as the C library's fopen took them.
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
 FolderChoice Win32FolderPicker::ChooseFolder(std::string_view prompt, std::string& folder)

@@ -38,6 +38,9 @@ class Win32System : public System {
 public:
     std::string ProgramPath() override;
     std::string CurrentFolder() override;
+    // The system's date formatting with the user's locale and its long date.
+    std::string LongDate(std::int64_t unixSeconds) override;
+    [[nodiscard]] bool RenameOver(const std::string& from, const std::string& to) override;
 };
 
 // The shell's folder picker, owned by the main dialog.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/list_order.h"
 #include "platform/main_window.h"
 
 namespace rw::test {
@@ -41,6 +42,39 @@ public:
     void ShowBusyAnimation() override { busy = true; }
     void HideBusyAnimation() override { busy = false; }
 
+    void ClearList(int listId) override { lists[listId].Clear(); }
+    int AddListEntry(int listId, std::string_view text) override
+    {
+        if (refuseEntries) {
+            return -1;
+        }
+        return lists[listId].Add(text);
+    }
+    int ListCount(int listId) const override
+    {
+        const auto it = lists.find(listId);
+        return it == lists.end() ? 0 : it->second.Count();
+    }
+    bool ListEntry(int listId, int index, std::string& text) const override
+    {
+        const auto it = lists.find(listId);
+        return it != lists.end() && it->second.Entry(index, text);
+    }
+    void SelectListEntry(int listId, int index) override { lists[listId].Select(index); }
+    int SelectedListEntry(int listId) const override
+    {
+        const auto it = lists.find(listId);
+        return it == lists.end() ? -1 : it->second.selected;
+    }
+    void SetListRedraw(int listId, bool on) override { lists[listId].redraw = on; }
+
+    // The entries of a list in their order, empty for a list never filled.
+    std::vector<std::string> Entries(int listId) const
+    {
+        const auto it = lists.find(listId);
+        return it == lists.end() ? std::vector<std::string>() : it->second.entries;
+    }
+
     void PostCommand(int commandId) override { posted.push_back(commandId); }
     std::intptr_t SendCommand(int commandId) override
     {
@@ -51,6 +85,8 @@ public:
     std::map<int, std::string> texts;
     std::map<int, bool> checked;
     std::map<int, bool> enabled;
+    std::map<int, SortedList> lists;
+    bool refuseEntries = false;  // the lists refuse every entry, as when memory runs out
     std::string statusText;
     std::vector<std::string> statusHistory;  // every text set, in order
     bool waitCursor = false;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -82,12 +84,27 @@ public:
     }
 };
 
+// Dates are a fixed text, with the moments asked for recorded; renaming is
+// done for real, unless the test makes it fail.
 class FakeSystem : public System {
 public:
     std::string programPath = "/opt/routewright/routewright";
     std::string currentFolder = "/home/pilot";
+    std::string longDate = "Thursday, 1 February 2024";
+    std::vector<std::int64_t> dateMoments;
+    bool renameFails = false;
+
     std::string ProgramPath() override { return programPath; }
     std::string CurrentFolder() override { return currentFolder; }
+    std::string LongDate(std::int64_t unixSeconds) override
+    {
+        dateMoments.push_back(unixSeconds);
+        return longDate;
+    }
+    bool RenameOver(const std::string& from, const std::string& to) override
+    {
+        return !renameFails && std::rename(from.c_str(), to.c_str()) == 0;
+    }
 };
 
 class FakeFolderPicker : public FolderPicker {

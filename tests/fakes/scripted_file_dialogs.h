@@ -14,11 +14,13 @@ namespace rw::test {
 
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    void QueueChoice(std::string_view path, std::string_view fileName)
+    // filterIndex: the type chosen in a save dialog.
+    void QueueChoice(std::string_view path, std::string_view fileName, int filterIndex = 1)
     {
         ChosenFile file;
         file.path = path;
         file.fileName = fileName;
+        file.filterIndex = filterIndex;
         answers_.push_back(file);
     }
     void QueueCancel() { answers_.push_back(std::nullopt); }
@@ -26,8 +28,25 @@ public:
     bool ShowOpenDialog(const OpenFileRequest& request, ChosenFile& chosen) override
     {
         openRequests.push_back(request);
+        return Answer("open", request.title, chosen);
+    }
+
+    bool ShowSaveDialog(const SaveFileRequest& request, ChosenFile& chosen) override
+    {
+        saveRequests.push_back(request);
+        return Answer("save", request.title, chosen);
+    }
+
+    bool AllAnswersUsed() const { return answers_.empty(); }
+
+    std::vector<OpenFileRequest> openRequests;
+    std::vector<SaveFileRequest> saveRequests;
+
+private:
+    bool Answer(const char* kind, const std::string& title, ChosenFile& chosen)
+    {
         if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected open dialog: " << request.title;
+            ADD_FAILURE() << "unexpected " << kind << " dialog: " << title;
             return false;
         }
         const std::optional<ChosenFile> answer = answers_.front();
@@ -39,11 +58,6 @@ public:
         return true;
     }
 
-    bool AllAnswersUsed() const { return answers_.empty(); }
-
-    std::vector<OpenFileRequest> openRequests;
-
-private:
     std::deque<std::optional<ChosenFile>> answers_;
 };
 

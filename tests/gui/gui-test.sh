@@ -146,6 +146,38 @@ case $scenario in
     diff -u "$here/../data/profile/transcript.txt" "$outdir/profile-transcript.txt"
     cmp "$here/../data/profile/final.ini" "$file"
     ;;
+  plans-bytes)
+    # The Windows build writes the golden plans byte for byte: the rounding
+    # of ties, CR LF line ends, the binary records, the date of
+    # SOURCE_DATE_EPOCH; a plan replaces an earlier file, and a plan that
+    # fails part-way leaves the earlier file and no temporary file.
+    probe=$(dirname "$driver")/rwprobe.exe
+    plans=$outdir/plans-bytes
+    rm -rf "$plans"
+    mkdir -p "$plans"
+    $wine "$probe" format-ties | tr -d '\r'
+    SOURCE_DATE_EPOCH=1706745600 $wine "$probe" write-plans "$(windows_path "$plans")" | tr -d '\r'
+    for plan in msfs.pln acs-gps.prg radar-contact.apl squawkbox.sbp sfp.pln nav.pln; do
+      cmp "$here/../data/plans/$plan" "$plans/$plan"
+    done
+    cmp "$here/../data/plans/squawkbox.sbp" "$plans/replace.sbp"
+    if [ "$(cat "$plans/kept.pln")" != "earlier plan" ]; then
+      echo "FAIL: the plan that failed part-way changed the earlier file" >&2
+      exit 1
+    fi
+    leftovers=$(find "$plans" -name '~rwplan*')
+    if [ -n "$leftovers" ]; then
+      echo "FAIL: temporary files left: $leftovers" >&2
+      exit 1
+    fi
+    # The system's long date of 1 February 2024, 00:00 UTC, in the prefix's locale.
+    date=$($wine "$probe" long-date 1706745600 | tr -d '\r')
+    echo "long date: $date"
+    case $date in
+      *2024*) ;;
+      *) echo "FAIL: the long date of the system reads \"$date\"" >&2; exit 1 ;;
+    esac
+    ;;
   simulator-folder)
     probe=$(dirname "$driver")/rwprobe.exe
     keys='HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator'
