@@ -1,7 +1,5 @@
-// The route the plan writers are tested with, natively and under Wine: a
-// leg of two airports and a longer current leg with every point type, a
-// southern and western point, a negative altitude, values that fall half
-// way between two printed digits, and a cruising altitude of 8499.9.
+// The route the plan writers are tested with, natively and under Wine, and
+// the printed ties that both builds must give alike.
 #pragma once
 
 #include <cstdint>
@@ -107,8 +105,10 @@ inline void FillFixtureLeg(RouteStore& route, std::uint32_t leg, std::int32_t nu
     route.routeDistance += cumulative;
 }
 
-// The route, built and unsaved, with the longer leg current; IFR and High
-// Altitude Airways checked in window.
+// The route, built and unsaved: a leg of two airports and a longer current
+// leg with every point type, a southern and western point, a negative
+// altitude, values half way between two printed digits and a cruising
+// altitude of 8499.9; IFR and High Altitude Airways checked in window.
 inline void FillPlanFixture(AppState& state, MainWindow& window)
 {
     static constexpr FixturePoint kShort[] = {

@@ -1,7 +1,17 @@
 // Control state of the command-line program's window model.
 #include "console/console_main_window.h"
 
+#include "resources/resource.h"
+
 namespace rw {
+
+void ConsoleMainWindow::SetText(int controlId, std::string_view text)
+{
+    texts_[controlId] = text;
+    if (changed_) {
+        changed_(controlId);
+    }
+}
 
 std::string ConsoleMainWindow::Text(int controlId) const
 {
@@ -19,6 +29,11 @@ bool ConsoleMainWindow::IsEnabled(int controlId) const
 {
     const auto it = enabled_.find(controlId);
     return it == enabled_.end() || it->second;
+}
+
+void ConsoleMainWindow::EnableRouteCommands(bool enabled, bool)
+{
+    enabled_[IDC_DETAILS] = enabled;
 }
 
 int ConsoleMainWindow::AddListEntry(int listId, std::string_view text)

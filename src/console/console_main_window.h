@@ -15,13 +15,17 @@ namespace rw {
 class ConsoleMainWindow : public MainWindow {
 public:
     using CommandHandler = std::function<std::intptr_t(int commandId)>;
+    using ChangeHandler = std::function<void(int controlId)>;
 
     void SetCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }
+    // Told when the text of a control changes, as an edit field notifies
+    // its dialog also when the program writes it.
+    void SetChangeHandler(ChangeHandler handler) { changed_ = std::move(handler); }
 
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     const std::string& Caption() const { return caption_; }
 
-    void SetText(int controlId, std::string_view text) override { texts_[controlId] = text; }
+    void SetText(int controlId, std::string_view text) override;
     std::string Text(int controlId) const override;
 
     bool IsChecked(int buttonId) const override;
@@ -29,6 +33,8 @@ public:
 
     void Enable(int controlId, bool enabled) override { enabled_[controlId] = enabled; }
     bool IsEnabled(int controlId) const;
+    // Only the Details button: there is no menu or toolbar.
+    void EnableRouteCommands(bool enabled, bool toolbar) override;
 
     // No status bar, cursor or animation on a terminal.
     void SetStatusText(std::string_view) override {}
@@ -54,6 +60,7 @@ public:
 
 private:
     CommandHandler handler_;
+    ChangeHandler changed_;
     std::string caption_;
     std::map<int, std::string> texts_;
     std::map<int, bool> checked_;

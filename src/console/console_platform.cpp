@@ -7,7 +7,10 @@
 #include <string_view>
 #include <locale.h>
 #include <time.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "common/paths.h"
 
 namespace rw {
 
@@ -79,6 +82,16 @@ std::string ConsoleSystem::LongDate(std::int64_t unixSeconds)
 bool ConsoleSystem::RenameOver(const std::string& from, const std::string& to)
 {
     return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool ConsoleSystem::StoredFileName(const std::string& path, std::string& name)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return false;
+    }
+    name = FileNamePart(path);
+    return true;
 }
 
 }  // namespace rw

@@ -33,6 +33,8 @@ public:
     // "Thursday, 1 February 2024".
     std::string LongDate(std::int64_t unixSeconds) override;
     [[nodiscard]] bool RenameOver(const std::string& from, const std::string& to) override;
+    // The file system here keeps one name a file: the path's own.
+    [[nodiscard]] bool StoredFileName(const std::string& path, std::string& name) override;
 };
 
 // Nothing to pick with on a terminal: the answer is "nothing chosen".

@@ -1,5 +1,4 @@
-// The six plan formats: each writer (a PlanWriter running its format's
-// lines in the writer frame), the lines themselves, and the binary record
+// The six plan formats: each writer, its lines, and the binary record that
 // the Super Flight Planner and Nav plans share.
 #pragma once
 

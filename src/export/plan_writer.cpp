@@ -211,6 +211,9 @@ bool WritePlanFile(Context& context, PathText& path, PathText& name, ExportKind 
         return false;
     }
     context.state.route.RouteUnsaved = 0;
+    if (context.state.exports.planWritten) {
+        context.state.exports.planWritten(path.str());
+    }
     return true;
 }
 

@@ -1,6 +1,5 @@
-// The frame every plan writer runs in: the sink a plan is written to, with
-// its error indicator, and the steps around the format's own lines: name
-// check, overwrite question, creation beside the target, replacement.
+// The frame every plan writer runs in: the sink with its error indicator,
+// and the steps around a format's own lines.
 #pragma once
 
 #include <cstddef>

@@ -24,6 +24,9 @@ public:
     virtual void SetChecked(int buttonId, bool checked) = 0;
 
     virtual void Enable(int controlId, bool enabled) = 0;
+    // The commands that need a built route: the Details button, the Print
+    // menu item and, with toolbar set, their toolbar buttons.
+    virtual void EnableRouteCommands(bool enabled, bool toolbar) = 0;
 
     // The status bar's text, shown only while the status bar is; "" is its
     // idle text.

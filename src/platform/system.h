@@ -20,6 +20,9 @@ public:
     // Renames the file from to to, replacing a file that to names; the
     // names are taken as the C library's file functions take them.
     [[nodiscard]] virtual bool RenameOver(const std::string& from, const std::string& to) = 0;
+    // The name under which the file system stores the file at path (its
+    // long name, where a short one was given); false when there is no file.
+    [[nodiscard]] virtual bool StoredFileName(const std::string& path, std::string& name) = 0;
 };
 
 }  // namespace rw

@@ -188,6 +188,7 @@
 #define IDS_POPUP_CLASS         40076
 #define IDS_ROUTE_LIST_MEMORY   40077
 #define IDS_ROUTE_ADD_FAILED    40078
+#define IDS_PATH_TOO_LONG       40080
 
 /* Version record values */
 #define RW_VERSION_MAJOR        0

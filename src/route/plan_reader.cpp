@@ -236,13 +236,13 @@ void StorePoint(const SourcePoint& source, RoutePoint& point)
     }
 }
 
+}  // namespace
+
 bool HasFcfExtension(std::string_view fileName)
 {
     const std::size_t dot = fileName.rfind('.');
     return dot != std::string_view::npos && EqualsIgnoringCase(fileName.substr(dot), ".fcf");
 }
-
-}  // namespace
 
 bool PlanFile::Open(const char* path)
 {

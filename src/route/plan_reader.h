@@ -79,6 +79,10 @@ char NormalisePointType(char type);
 // ending with the checks of the leg's points.
 [[nodiscard]] bool ReadLegPoints(Context& context, PlanFile& file, std::uint32_t legIndex);
 
+// Whether the file name ends in ".fcf", in any case: one of the planner's
+// own binary plan files, which can only be probed.
+bool HasFcfExtension(std::string_view fileName);
+
 // The system's open dialog for a source plan; sets sourcePath, sourceTitle
 // and the main window's caption when a file is chosen.
 [[nodiscard]] bool OpenSourceDialog(Context& context);

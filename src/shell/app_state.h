@@ -2,6 +2,7 @@
 // owns it and hands it to the flows, so a test can start from a fresh one.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "common/fixed_text.h"
@@ -19,6 +20,8 @@ struct ExportState {
     PathText bulkPath;  // path and file name the bulk save forms per format
     PathText bulkName;
     int bulkCount = 0;  // formats handled by the current bulk save
+    // Told the path of every plan written, when set.
+    std::function<void(const std::string& path)> planWritten;
 };
 
 struct AppState {
@@ -44,6 +47,9 @@ struct AppState {
     RouteStore route;
 
     ExportState exports;
+
+    // A batch conversion is under way (its message boxes run their own loops).
+    bool batchRunning = false;
 };
 
 }  // namespace rw

@@ -54,6 +54,19 @@ void Win32MainWindow::Enable(int controlId, bool enabled)
     EnableWindow(GetDlgItem(shell_.mainDialog, controlId), enabled ? TRUE : FALSE);
 }
 
+void Win32MainWindow::EnableRouteCommands(bool enabled, bool toolbar)
+{
+    EnableWindow(GetDlgItem(shell_.mainDialog, IDC_DETAILS), enabled ? TRUE : FALSE);
+    if (shell_.mainMenu != nullptr) {
+        EnableMenuItem(shell_.mainMenu, IDM_PRINT, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
+    if (toolbar && shell_.toolbarWindow != nullptr) {
+        for (const int command : {IDC_DETAILS, IDM_PRINT}) {
+            SendMessageA(shell_.toolbarWindow, TB_ENABLEBUTTON, command, MAKELPARAM(enabled, 0));
+        }
+    }
+}
+
 void Win32MainWindow::SetStatusText(std::string_view text)
 {
     if (shell_.statusBar != nullptr && IsWindowVisible(shell_.statusBar)) {

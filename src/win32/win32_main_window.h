@@ -17,6 +17,7 @@ public:
     bool IsChecked(int buttonId) const override;
     void SetChecked(int buttonId, bool checked) override;
     void Enable(int controlId, bool enabled) override;
+    void EnableRouteCommands(bool enabled, bool toolbar) override;
     void SetStatusText(std::string_view text) override;
     void SetWaitCursor(bool wait) override;
     void ShowBusyAnimation() override;

@@ -113,6 +113,18 @@ bool Win32System::RenameOver(const std::string& from, const std::string& to)
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
+bool Win32System::StoredFileName(const std::string& path, std::string& name)
+{
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(search);
+    name = found.cFileName;
+    return true;
+}
+
 FolderChoice Win32FolderPicker::ChooseFolder(std::string_view prompt, std::string& folder)
 {
     IMalloc* allocator = nullptr;

@@ -41,6 +41,7 @@ public:
     // The system's date formatting with the user's locale and its long date.
     std::string LongDate(std::int64_t unixSeconds) override;
     [[nodiscard]] bool RenameOver(const std::string& from, const std::string& to) override;
+    [[nodiscard]] bool StoredFileName(const std::string& path, std::string& name) override;
 };
 
 // The shell's folder picker, owned by the main dialog.

@@ -17,7 +17,13 @@ public:
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     const std::string& Caption() const { return caption_; }
 
-    void SetText(int controlId, std::string_view text) override { texts[controlId] = text; }
+    void SetText(int controlId, std::string_view text) override
+    {
+        texts[controlId] = text;
+        if (onChange) {
+            onChange(controlId);
+        }
+    }
     std::string Text(int controlId) const override
     {
         const auto it = texts.find(controlId);
@@ -32,6 +38,11 @@ public:
     void SetChecked(int buttonId, bool on) override { checked[buttonId] = on; }
 
     void Enable(int controlId, bool on) override { enabled[controlId] = on; }
+    void EnableRouteCommands(bool on, bool toolbar) override
+    {
+        routeCommandsEnabled = on;
+        routeToolbarEnabled = toolbar ? on : routeToolbarEnabled;
+    }
 
     void SetStatusText(std::string_view text) override
     {
@@ -85,6 +96,8 @@ public:
     std::map<int, std::string> texts;
     std::map<int, bool> checked;
     std::map<int, bool> enabled;
+    bool routeCommandsEnabled = false;  // Details and Print
+    bool routeToolbarEnabled = false;   // their toolbar buttons
     std::map<int, SortedList> lists;
     bool refuseEntries = false;  // the lists refuse every entry, as when memory runs out
     std::string statusText;
@@ -94,6 +107,7 @@ public:
     std::vector<int> posted;
     std::vector<int> sent;
     std::function<std::intptr_t(int)> onSend;
+    std::function<void(int)> onChange;  // a control's text was set
 
 private:
     std::string caption_;

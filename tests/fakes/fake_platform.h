@@ -105,6 +105,18 @@ public:
     {
         return !renameFails && std::rename(from.c_str(), to.c_str()) == 0;
     }
+    // Paths with a stored name of their own, as short names have; any other
+    // path names no file.
+    std::map<std::string, std::string> storedNames;
+    bool StoredFileName(const std::string& path, std::string& name) override
+    {
+        const auto it = storedNames.find(path);
+        if (it == storedNames.end()) {
+            return false;
+        }
+        name = it->second;
+        return true;
+    }
 };
 
 class FakeFolderPicker : public FolderPicker {
