@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cstring>
@@ -13,13 +15,19 @@
 #include "shell/help.h"
 #include "shell/messages.h"
 #include "shell/placement.h"
+#include "shell/commands.h"
 #include "win32/bars.h"
+#include "win32/batch_window.h"
 #include "win32/controls.h"
+#include "win32/fcf_file.h"
 #include "win32/shell.h"
 #include "win32/startup.h"
 
 namespace rw {
 namespace {
+
+// Generated plan names are off: no files are taken by drop or command line.
+constexpr int kAutogenNone = 3;
 
 constexpr int kBoldControls[] = {IDC_SOURCE_GROUP,    IDC_DEST_GROUP,       IDC_DEPARTURE_GROUP,
                                  IDC_DESTINATION_GROUP, IDC_FLIGHT_TYPE_GROUP, IDC_ROUTE_TYPE_GROUP,
@@ -85,23 +93,6 @@ void LoadEnhancedImages(Win32Shell& shell, HWND dialog)
                         reinterpret_cast<LPARAM>(shell.saveAsIcon));
 }
 
-void CheckFlightRules(HWND dialog, int flightType)
-{
-    if (flightType == 0) {
-        CheckDlgButton(dialog, IDC_VFR, BST_CHECKED);
-    } else if (flightType == 1) {
-        CheckDlgButton(dialog, IDC_IFR, BST_CHECKED);
-    }
-}
-
-void CheckRouteType(HWND dialog, int routeType)
-{
-    constexpr int kButtons[] = {IDC_DIRECT_GPS, IDC_VOR_TO_VOR, IDC_LOW_AIRWAYS, IDC_HIGH_AIRWAYS};
-    if (routeType >= 0 && routeType < static_cast<int>(std::size(kButtons))) {
-        CheckDlgButton(dialog, kButtons[routeType], BST_CHECKED);
-    }
-}
-
 void InitMainDialog(Win32Shell& shell, HWND dialog)
 {
     const HFONT font = DialogFont(dialog);
@@ -111,6 +102,7 @@ void InitMainDialog(Win32Shell& shell, HWND dialog)
     shell.user.SetOwner(dialog);
     shell.tabControl = GetDlgItem(dialog, IDC_LEG_TABS);
     shell.routeTree = GetDlgItem(dialog, IDC_ROUTE_TREE);
+    shell.views.probeFcfFile = [&shell] { ProbeFcfFile(shell); };
 
     shell.routeTextBrush = CreateSolidBrush(RGB(230, 230, 250));
 
@@ -138,12 +130,14 @@ void InitMainDialog(Win32Shell& shell, HWND dialog)
     }
     SetDlgItemTextA(dialog, IDC_SOURCE_PATH, shell.state.sourcePath.c_str());
     SetDlgItemTextA(dialog, IDC_DEST_PATH, shell.state.destPath.c_str());
+    // Whether files may be dropped is decided once, here.
+    if (settings.Startup.Autogen != kAutogenNone) {
+        DragAcceptFiles(dialog, TRUE);
+    }
 
-    CheckFlightRules(dialog, settings.DefFlightType.Flighttype);
-    CheckRouteType(dialog, settings.DefRouteType.Routetype);
+    CheckDefaultRadios(shell.window, settings);
 
-    EnableWindow(GetDlgItem(dialog, IDC_DETAILS), FALSE);
-    EnableMenuItem(shell.mainMenu, IDM_PRINT, MF_BYCOMMAND | MF_GRAYED);
+    shell.window.EnableRouteCommands(false, false);
 
     RECT outer;
     RECT separator;
@@ -154,6 +148,10 @@ void InitMainDialog(Win32Shell& shell, HWND dialog)
     shell.normalWidth = separator.left - outer.left;
 
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXTEND, 0), 0);
+
+    if (settings.Startup.Autogen != kAutogenNone) {
+        ConvertCommandLineFiles(shell, dialog);
+    }
 }
 
 void ToggleExtendedView(Win32Shell& shell, HWND dialog)
@@ -273,8 +271,51 @@ void ReleaseMainDialog(Win32Shell& shell, HWND dialog)
     PostQuitMessage(0);
 }
 
-bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND control)
+// A shortcut menu on the dialog's surface that mirrors the menu bar; its
+// submenus are the menu bar's own, so they are detached before it goes.
+void ShowShortcutMenu(Win32Shell& shell, HWND dialog, POINT clientPoint)
 {
+    if (!shell.state.settings.Startup.Mouseoption || shell.mainMenu == nullptr) {
+        return;
+    }
+    const HMENU popup = CreatePopupMenu();
+    if (popup == nullptr) {
+        return;
+    }
+    for (int i = 0;; ++i) {
+        const UINT state = GetMenuState(shell.mainMenu, i, MF_BYPOSITION);
+        if (state == static_cast<UINT>(-1)) {
+            break;
+        }
+        char text[128] = {};
+        GetMenuStringA(shell.mainMenu, i, text, sizeof text, MF_BYPOSITION);
+        const UINT flags = state & 0xFF;
+        if (const HMENU submenu = GetSubMenu(shell.mainMenu, i)) {
+            AppendMenuA(popup, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), text);
+        } else {
+            AppendMenuA(popup, flags, GetMenuItemID(shell.mainMenu, i), text);
+        }
+    }
+    POINT screen = clientPoint;
+    ClientToScreen(dialog, &screen);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, dialog, nullptr);
+    while (GetMenuItemCount(popup) > 0) {
+        RemoveMenu(popup, 0, MF_BYPOSITION);
+    }
+    DestroyMenu(popup);
+}
+
+// Runs a command; false when it is left to the platform. result is the
+// answer of a sent command.
+bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND control,
+                std::intptr_t& result)
+{
+    result = 0;
+    if (notification == 0 || notification == 1) {
+        if (RunRouteCommand(shell.context, shell.views, id, result)) {
+            return true;
+        }
+    }
     switch (id) {
     case IDC_EXTEND:
         ToggleExtendedView(shell, dialog);
@@ -296,6 +337,12 @@ bool RunCommand(Win32Shell& shell, HWND dialog, int id, int notification, HWND c
     case IDM_WHATS_THIS:
         SendMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         return true;
+    case IDC_DEST_PATH:
+        if (notification == EN_CHANGE) {
+            DestinationChanged(shell.context);
+            return true;
+        }
+        break;
     case IDC_DEPARTURE_RUNWAYS:
     case IDC_LANDING_RUNWAYS:
         if (notification == CBN_SELCHANGE) {
@@ -323,11 +370,31 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         InitMainDialog(shell, dialog);
         return TRUE;
 
-    case WM_COMMAND:
-        return RunCommand(shell, dialog, LOWORD(wParam), HIWORD(wParam),
-                          reinterpret_cast<HWND>(lParam))
-                   ? TRUE
-                   : FALSE;
+    case WM_COMMAND: {
+        std::intptr_t result = 0;
+        if (!RunCommand(shell, dialog, LOWORD(wParam), HIWORD(wParam),
+                        reinterpret_cast<HWND>(lParam), result)) {
+            return FALSE;
+        }
+        return Result(dialog, result);
+    }
+
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_LEG_TABS && header->code == TCN_SELCHANGE) {
+            SelectLeg(shell.context, TabCtrl_GetCurSel(header->hwndFrom));
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+    case WM_DROPFILES:
+        ConvertDroppedFiles(shell, reinterpret_cast<HDROP>(wParam));
+        return FALSE;
+
+    case WM_RBUTTONUP:
+        ShowShortcutMenu(shell, dialog, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return TRUE;
 
     case WM_SYSCOMMAND:
         switch (wParam) {

@@ -6,6 +6,7 @@
 
 #include "shell/app_state.h"
 #include "shell/context.h"
+#include "shell/commands.h"
 #include "shell/help.h"
 #include "win32/win32_file_dialogs.h"
 #include "win32/win32_main_window.h"
@@ -20,7 +21,8 @@ struct Win32Shell {
         : state(appState), user(appState), window(*this), profile(appState),
           folderPicker(&mainDialog), fileDialogs(*this), help(helpViewer, appState),
           context{appState, user, window, fileDialogs, system},
-          routeTreeView(&routeTree, &appInstance), legTabs(&tabControl, &appInstance)
+          routeTreeView(&routeTree, &appInstance), legTabs(&tabControl, &appInstance),
+          views{routeTreeView, legTabs, {}}
     {
     }
 
@@ -37,6 +39,7 @@ struct Win32Shell {
     Context context;  // what the portable flows work with
     Win32RouteTree routeTreeView;
     Win32LegTabs legTabs;
+    RouteViews views;  // the tree and tabs for the route commands
 
     HINSTANCE appInstance = nullptr;
     HWND mainDialog = nullptr;
@@ -62,6 +65,9 @@ struct Win32Shell {
     int extendedWidth = 0;
     int normalWidth = 0;
     int viewHeight = 0;
+
+    // The command-line batch closed the main dialog during its creation.
+    bool closedByBatch = false;
 };
 
 // Window procedures of registered classes take no parameter of ours; they

@@ -130,7 +130,10 @@ bool CreateMainWindow(Win32Shell& shell, HINSTANCE instance, int showCommand)
     const HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                            MainDialogProc, reinterpret_cast<LPARAM>(&shell));
     if (dialog == nullptr) {
-        ShowStartupFailure(shell, IDS_CREATE_FAILED);
+        // After the command-line batch the program ends as it should.
+        if (!shell.closedByBatch) {
+            ShowStartupFailure(shell, IDS_CREATE_FAILED);
+        }
         return false;
     }
 

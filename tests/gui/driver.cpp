@@ -544,6 +544,192 @@ int WaitGone()
     return 0;
 }
 
+// A top-level dialog window of the program with the caption given, such as
+// a file dialog or (captioned with the program's name) a message box.
+HWND FindDialog(const std::string& caption)
+{
+    HWND found = nullptr;
+    WaitFor([&] {
+        for (HWND w = FindWindowA("#32770", nullptr); w != nullptr;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+            if (IsWindowVisible(w) && CaptionOf(w) == caption) {
+                found = w;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+// Fills the file name of the common file dialog captioned title and
+// confirms it; with a type (from 1) that type is chosen first.
+int FileDialog(const std::string& title, const std::string& path, int type)
+{
+    const HWND dialog = FindDialog(title);
+    if (dialog == nullptr) {
+        Fail("no file dialog \"%s\"", title.c_str());
+        return 1;
+    }
+    constexpr int kTypeList = 0x470;  // cmb1
+    constexpr int kFileName = 0x47C;  // cmb13, the file name of this dialog style
+    if (type > 0) {
+        const HWND types = GetDlgItem(dialog, kTypeList);
+        SendMessageA(types, CB_SETCURSEL, type - 1, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kTypeList, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(types));
+    }
+    SetDlgItemTextA(dialog, kFileName, path.c_str());
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    if (!WaitFor([&] { return !IsWindow(dialog); })) {
+        Fail("the file dialog \"%s\" stayed open", title.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// Answers the program's message box with the button named; its text (which
+// is printed) must hold expected.
+int Answer(const std::string& button, const std::string& expected)
+{
+    const HWND box = FindDialog("Routewright");
+    if (box == nullptr) {
+        Fail("no message box (waiting to answer %s for \"%s\")", button.c_str(),
+             expected.c_str());
+        return 1;
+    }
+    const std::string text = TextOf(GetDlgItem(box, 0xFFFF));
+    std::printf("%s\n", text.c_str());
+    if (text.find(expected) == std::string::npos) {
+        Fail("message \"%s\" does not say \"%s\"", text.c_str(), expected.c_str());
+    }
+    const int id = button == "yes" ? IDYES : button == "no" ? IDNO : button == "cancel" ? IDCANCEL : IDOK;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    if (!WaitFor([&] { return !IsWindow(box); })) {
+        Fail("the message box stayed after %s", button.c_str());
+    }
+    return failures ? 1 : 0;
+}
+
+// Waits until the leg tabs number count (a Build made them).
+int WaitTabs(int count)
+{
+    const HWND dialog = FindMain();
+    const HWND tabs = dialog ? GetDlgItem(dialog, IDC_LEG_TABS) : nullptr;
+    if (!WaitFor([&] { return tabs && SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) == count; })) {
+        Fail("%d leg tabs, expected %d", tabs ? int(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : -1,
+             count);
+        return 1;
+    }
+    const int selected = int(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    if (selected != 0) {
+        Fail("tab %d selected after the Build, expected the first", selected);
+    }
+    return failures ? 1 : 0;
+}
+
+// The entries of a runway list joined with "|", and the selected one. An
+// entry's text does not cross from process to process, the list's own text
+// (its selection) does: each entry is shown in turn, without telling the
+// dialog, and the selection put back.
+int CheckList(int id, const std::string& entries, const std::string& selected)
+{
+    const HWND dialog = FindMain();
+    const HWND list = dialog ? GetDlgItem(dialog, id) : nullptr;
+    const std::string shown = list ? TextOf(list) : "";
+    const LRESULT at = list ? SendMessageA(list, CB_GETCURSEL, 0, 0) : CB_ERR;
+    std::string joined;
+    const int count = list ? int(SendMessageA(list, CB_GETCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(list, CB_SETCURSEL, i, 0);
+        joined += (i ? "|" : "") + TextOf(list);
+    }
+    if (list != nullptr) {
+        SendMessageA(list, CB_SETCURSEL, at, 0);
+    }
+    if (joined != entries) {
+        Fail("list %d holds \"%s\", expected \"%s\"", id, joined.c_str(), entries.c_str());
+    }
+    if (shown != selected) {
+        Fail("list %d shows \"%s\" selected, expected \"%s\"", id, shown.c_str(),
+             selected.c_str());
+    }
+    return failures ? 1 : 0;
+}
+
+// Picks entry index of a runway list as a user would: the list tells its
+// dialog that the selection changed.
+int SelectListEntry(int id, int index)
+{
+    const HWND dialog = FindMain();
+    const HWND list = dialog ? GetDlgItem(dialog, id) : nullptr;
+    if (list == nullptr || SendMessageA(list, CB_SETCURSEL, index, 0) == CB_ERR) {
+        Fail("list %d has no entry %d", id, index);
+        return 1;
+    }
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+// Clicks the leg tab index. Where a tab lies is the control's own business:
+// clicks go along its middle line until that tab is the selected one.
+int ClickTab(int index)
+{
+    const HWND dialog = FindMain();
+    const HWND tabs = dialog ? GetDlgItem(dialog, IDC_LEG_TABS) : nullptr;
+    if (tabs == nullptr) {
+        Fail("no leg tabs");
+        return 1;
+    }
+    RECT area;
+    GetClientRect(tabs, &area);
+    const LPARAM middle = (area.bottom - area.top) / 2;
+    for (int x = 2; x < area.right; x += 4) {
+        if (SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index) {
+            return 0;
+        }
+        SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, middle));
+        SendMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(x, middle));
+    }
+    if (SendMessageA(tabs, TCM_GETCURSEL, 0, 0) != index) {
+        Fail("tab %d selected, expected %d", int(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)), index);
+    }
+    return failures ? 1 : 0;
+}
+
+// Waits until the program has worked off what it was given and waits for
+// input again, so that a screenshot shows the result.
+int Settle()
+{
+    const HWND dialog = FindMain();
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        Fail("cannot open the program's process");
+        return 1;
+    }
+    Sleep(100);
+    WaitForInputIdle(process, 5000);
+    CloseHandle(process);
+    // Whatever a command invalidated is painted by now.
+    SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+    return 0;
+}
+
+// Whether a window of the program is still open (exit code 0) or not.
+int CheckOpen()
+{
+    Sleep(500);
+    if (FindWindowA(kFrameClass, nullptr) == nullptr) {
+        Fail("the main window closed");
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -564,10 +750,21 @@ int main(int argc, char** argv)
     if (command == "close" && argc > 2) return Close(argv[2]);
     if (command == "wait-window") return FindMain() ? 0 : 1;
     if (command == "wait-gone") return WaitGone();
+    if (command == "file-dialog" && argc > 3) return FileDialog(argv[2], argv[3], argc > 4 ? std::atoi(argv[4]) : 0);
+    if (command == "answer" && argc > 2) return Answer(argv[2], argc > 3 ? argv[3] : "");
+    if (command == "wait-tabs" && argc > 2) return WaitTabs(std::atoi(argv[2]));
+    if (command == "check-list" && argc > 4) return CheckList(std::atoi(argv[2]), argv[3], argv[4]);
+    if (command == "select-list" && argc > 3) return SelectListEntry(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "tab" && argc > 2) return ClickTab(std::atoi(argv[2]));
+    if (command == "check-open") return CheckOpen();
+    if (command == "settle") return Settle();
     std::fprintf(stderr,
                  "usage: rwdriver check-main | check-extend extended|normal | check-strings EXE | minimize |\n"
                  "                check-restored | check-reset | ctrl KEY | close cancel-button|close-box |\n"
                  "                check-caption TEXT | check-field ID TEXT | check-checked IDS CHECKED |\n"
-                 "                click ID | wait-class CLASS | wait-window | wait-gone\n");
+                 "                click ID | wait-class CLASS | wait-window | wait-gone |\n"
+                 "                file-dialog TITLE PATH [TYPE] | answer ok|yes|no|cancel [TEXT] |\n"
+                 "                wait-tabs N | check-list ID ENTRIES SELECTED | select-list ID INDEX |\n"
+                 "                tab INDEX | check-open | settle\n");
     return 2;
 }

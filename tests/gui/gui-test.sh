@@ -198,6 +198,84 @@ case $scenario in
     $wine reg add "$keys\\7.0" /v path /d 'C:\FS2000' /f >/dev/null
     expect 'C:\FS2000'
     ;;
+  convert)
+    # One conversion as a user makes it: Open a plan through the open dialog,
+    # see it built with the worldwide airport data, pick a runway, switch
+    # legs, Save as one plan and Save the formats switched on, then close
+    # with the plan unsaved: Cancel keeps the program, No ends it.
+    work=$outdir/convert
+    rm -rf "$work"
+    mkdir -p "$work/dest" "$work/saveas" "$work/bulk/msfs" "$work/bulk/sqb"
+    config=$WINEPREFIX/drive_c/windows/Routewright.cfg
+    trap 'rm -f "$config"; cleanup' EXIT
+    printf '%s\r\n' '[Startup]' 'MSFS=1' 'SQB=1' \
+      '[DefMSFSDir]' "Pathname=$(windows_path "$work/bulk/msfs")" \
+      '[DefSQBDir]' "Pathname=$(windows_path "$work/bulk/sqb")" \
+      '[DefDestDir]' "Pathname=$(windows_path "$work/dest")" >"$config"
+    start_app
+    driver click 1011
+    driver file-dialog 'Open Flight plan file' "$(windows_path "$here/../../samples/swiss-tour.txt")"
+    driver wait-tabs 5
+    driver check-caption 'Routewright - swiss-tour.txt'
+    driver check-field 1015 LSZH
+    driver check-field 1016 LSZB
+    driver check-field 1024 Bern_Airport
+    driver check-field 1020 LSZH-WIL-LSZB
+    driver check-field 1061 7000
+    driver check-field 1013 "$(windows_path "$work/dest/swiss-tour.pln")"
+    # LSZH's runways with the preferred 16 chosen, LSZB's with its first.
+    driver check-list 1021 '10 28 |14 32 |16 34 ' '16 34 '
+    driver check-list 1022 '14 32 |14L 32R |14R 32L ' '14 32 '
+    driver select-list 1022 2
+    driver tab 1
+    driver check-field 1015 LSZB
+    driver check-field 1016 LSGS
+    driver check-field 1023 Bern_Airport
+    driver check-field 1024 Sion_Airport
+    driver check-field 1020 LSZB-FRU-LSGS
+    driver check-list 1021 '14 32 |14L 32R |14R 32L ' '14 32 '
+    driver tab 0
+    driver check-field 1016 LSZB
+    driver check-list 1022 '14 32 |14L 32R |14R 32L ' '14R 32L '
+    driver check-extend extended
+    driver click 1104
+    driver settle
+    screenshot built-route.png
+    # Save as: the simulator plan of the first leg, byte for byte.
+    driver click 1014
+    driver file-dialog 'Save as... Flight plan' "$(windows_path "$work/saveas/swiss-tour.pln")"
+    driver answer ok 'MS Flight Simulator Flight-Plan swiss-tour.pln successfully created!'
+    cmp "$here/../data/gui/swiss-tour.pln" "$work/saveas/swiss-tour.pln"
+    # Save: the two formats switched on, each in its folder.
+    driver click 1030
+    driver answer ok 'MS Flight Simulator Flight-Plan swiss-tour.pln successfully created!'
+    driver answer ok 'SquawkBox Flight-Plan swiss-tour.sbp successfully created!'
+    cmp "$here/../data/gui/swiss-tour.pln" "$work/bulk/msfs/swiss-tour.pln"
+    if [ "$(tr -d '\r' <"$work/bulk/sqb/swiss-tour.sbp")" != "$(printf 'LSZH:LSZB:0\nV:WIL:47.178667:7.904500:0:7000:1671:238')" ]; then
+      echo "FAIL: the SquawkBox plan reads:" >&2
+      cat "$work/bulk/sqb/swiss-tour.sbp" >&2
+      exit 1
+    fi
+    # A new Build leaves the plan unsaved.
+    written=$(find "$work" -type f -printf '%p %T@\n' | sort)
+    driver click 1019
+    driver ctrl e
+    driver answer cancel 'Flight-Plan swiss-tour.pln not saved yet!'
+    driver check-open
+    close_app_answering() {
+      driver ctrl e
+      driver answer "$1" 'Flight-Plan swiss-tour.pln not saved yet!'
+      local code=0
+      wait_exit "$app_pid" || code=$?
+      app_pid=
+      [ "$code" -eq 0 ] || { echo "FAIL: exit code $code" >&2; exit 1; }
+    }
+    close_app_answering no
+    if [ "$(find "$work" -type f -printf '%p %T@\n' | sort)" != "$written" ]; then
+      echo "FAIL: closing without saving wrote files" >&2
+      exit 1
+    fi
+    ;;
   help)
     # Help Topics opens the help viewer on the program's own help file.
     start_app
