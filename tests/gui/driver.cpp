@@ -699,6 +699,135 @@ int ClickTab(int index)
     return failures ? 1 : 0;
 }
 
+// The batch progress window: a dialog with the counter and the bar.
+HWND FindProgressWindow()
+{
+    for (HWND w = FindWindowA("#32770", nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        const HWND bar = GetDlgItem(w, IDC_PROGRESS_BAR);
+        if (bar != nullptr && GetDlgItem(w, IDC_PROGRESS_COUNTER) != nullptr &&
+            ClassOf(bar) == "msctls_progress32") {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+bool MessageBoxShows()
+{
+    for (HWND w = FindWindowA("#32770", nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        if (IsWindowVisible(w) && CaptionOf(w) == "Routewright" && GetDlgItem(w, 0xFFFF)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Follows the progress window of a batch until it is gone or a message box
+// of the program waits for an answer; prints each counter it showed, in
+// order, with the file name shown with it last (the two texts change one
+// after the other). Window texts are read without the program's help, so
+// the program need not wait for this.
+int WatchBatch()
+{
+    HWND progress = nullptr;
+    if (!WaitFor([&] { return (progress = FindProgressWindow()) != nullptr || MessageBoxShows(); },
+                 30000)) {
+        Fail("no progress window");
+        return 1;
+    }
+    std::vector<std::pair<std::string, std::string>> shown;  // counter, file
+    // Read once also when a message box holds the batch already.
+    for (bool first = true;
+         progress != nullptr && IsWindow(progress) && (first || !MessageBoxShows()); first = false) {
+        char counter[64] = {};
+        char file[MAX_PATH] = {};
+        char again[64] = {};
+        const HWND counterText = GetDlgItem(progress, IDC_PROGRESS_COUNTER);
+        const HWND fileText = GetDlgItem(progress, IDC_PROGRESS_FILE);
+        GetWindowTextA(counterText, counter, sizeof counter);
+        GetWindowTextA(fileText, file, sizeof file);
+        GetWindowTextA(counterText, again, sizeof again);
+        // Texts read while the window goes are not what it showed: the
+        // window must be there after the reads, and the counter the same.
+        int number = 0;
+        int count = 0;
+        if (std::sscanf(counter, "%d of %d", &number, &count) == 2 &&
+            std::strcmp(counter, again) == 0 && IsWindow(fileText) && IsWindow(progress)) {
+            if (shown.empty() || shown.back().first != counter) {
+                shown.emplace_back(counter, file);
+            } else {
+                shown.back().second = file;
+            }
+        }
+        Sleep(1);
+    }
+    for (const auto& [counter, file] : shown) {
+        std::printf("%s %s\n", counter.c_str(), file.c_str());
+    }
+    return 0;
+}
+
+// Drops files on the main window from inside the program's process:
+// rwdrop.dll, beside this driver, is loaded there and reads the paths from
+// rwdrop.txt beside it.
+int DropFiles(const std::vector<std::string>& paths)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string folder(self);
+    folder.resize(folder.find_last_of('\\') + 1);
+    {
+        FILE* list = std::fopen((folder + "rwdrop.txt").c_str(), "wb");
+        if (list == nullptr) {
+            Fail("cannot write the list of dropped files");
+            return 1;
+        }
+        for (const std::string& p : paths) {
+            std::fprintf(list, "%s\n", p.c_str());
+        }
+        std::fclose(list);
+    }
+    const std::string dll = folder + "rwdrop.dll";
+    const HWND dialog = FindMain();
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (process == nullptr) {
+        Fail("cannot open the program's process");
+        return 1;
+    }
+    void* remote = VirtualAllocEx(process, nullptr, dll.size() + 1, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    if (remote == nullptr ||
+        !WriteProcessMemory(process, remote, dll.c_str(), dll.size() + 1, nullptr)) {
+        Fail("cannot write into the program's process");
+        CloseHandle(process);
+        return 1;
+    }
+    // The system's DLLs lie at the same place in every process of a width.
+    const auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    const HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
+    if (thread == nullptr) {
+        Fail("cannot start a thread in the program's process");
+        CloseHandle(process);
+        return 1;
+    }
+    WaitForSingleObject(thread, 15000);
+    DWORD loaded = 0;
+    GetExitCodeThread(thread, &loaded);
+    CloseHandle(thread);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    if (loaded == 0) {
+        Fail("the program did not load %s", dll.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 // Waits until the program has worked off what it was given and waits for
 // input again, so that a screenshot shows the result.
 int Settle()
@@ -730,9 +859,8 @@ int CheckOpen()
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// One command with its arguments (argv[1] onwards).
+int RunCommand(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "check-main") return CheckMain();
@@ -758,6 +886,8 @@ int main(int argc, char** argv)
     if (command == "tab" && argc > 2) return ClickTab(std::atoi(argv[2]));
     if (command == "check-open") return CheckOpen();
     if (command == "settle") return Settle();
+    if (command == "watch-batch") return WatchBatch();
+    if (command == "drop" && argc > 2) return DropFiles(std::vector<std::string>(argv + 2, argv + argc));
     std::fprintf(stderr,
                  "usage: rwdriver check-main | check-extend extended|normal | check-strings EXE | minimize |\n"
                  "                check-restored | check-reset | ctrl KEY | close cancel-button|close-box |\n"
@@ -765,6 +895,27 @@ int main(int argc, char** argv)
                  "                click ID | wait-class CLASS | wait-window | wait-gone |\n"
                  "                file-dialog TITLE PATH [TYPE] | answer ok|yes|no|cancel [TEXT] |\n"
                  "                wait-tabs N | check-list ID ENTRIES SELECTED | select-list ID INDEX |\n"
-                 "                tab INDEX | check-open | settle\n");
+                 "                tab INDEX | check-open | settle | watch-batch | drop PATH...\n"
+                 "Commands joined by a \"+\" argument run one after the other in one run, with\n"
+                 "no time lost to starting the driver again in between.\n");
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int first = 1;
+    for (int i = 1; i <= argc; ++i) {
+        if (i == argc || std::strcmp(argv[i], "+") == 0) {
+            // The command sees its own words as argv[1] onwards.
+            char** words = argv + first - 1;
+            const int code = RunCommand(i - first + 1, words);
+            if (code != 0) {
+                return code;
+            }
+            first = i + 1;
+        }
+    }
+    return 0;
 }

@@ -276,6 +276,82 @@ case $scenario in
       exit 1
     fi
     ;;
+  batch-command-line)
+    # Two plans named on the command line with two formats switched on: the
+    # progress window counts them, both are written quietly, message 11
+    # reports 2 and the program ends with 0. The data file is missing at
+    # first, so the first plan waits at the question whether to look for
+    # it; the file dialog then finds it.
+    work=$outdir/batch-command-line
+    rm -rf "$work"
+    mkdir -p "$work/msfs" "$work/sqb"
+    config=$WINEPREFIX/drive_c/windows/Routewright.cfg
+    trap 'rm -f "$config"; cleanup' EXIT
+    printf '%s\r\n' '[Startup]' 'MSFS=1' 'SQB=1' \
+      '[AirpFile]' "Pathname=$(windows_path "$work/missing/Fsb_apts.txt")" \
+      '[DefMSFSDir]' "Pathname=$(windows_path "$work/msfs")" \
+      '[DefSQBDir]' "Pathname=$(windows_path "$work/sqb")" >"$config"
+    $wine "$exe" "$(windows_path "$here/../../samples/zurich-geneva.txt")" \
+      "$(windows_path "$here/../../samples/swiss-tour.txt")" >>"$log" 2>&1 &
+    app_pid=$!
+    seen=$(driver watch-batch | tr -d '\r')
+    # The rest of the batch runs as soon as the file is chosen: the driver
+    # goes on watching in the same run.
+    seen+=$'\n'$(driver answer yes 'Failed to open Airport/Runway Data file Fsb_apts.txt!' + \
+      file-dialog 'Open Airport/Runway data file' "$(windows_path "$outdir/Fsb_apts.txt")" + \
+      watch-batch | tr -d '\r')
+    driver answer ok $'Drag n Drop operation completed\na Total of 2 Flightplans where processed!'
+    code=0
+    wait_exit "$app_pid" || code=$?
+    app_pid=
+    if [ "$code" -ne 0 ]; then
+      echo "FAIL: the batch ended with exit code $code" >&2
+      exit 1
+    fi
+    expected=$'1 of 2 zurich-geneva.txt\n2 of 2 swiss-tour.txt'
+    if [ "$(printf '%s\n' "$seen" | awk '/ of / && !dup[$0]++')" != "$expected" ]; then
+      echo "FAIL: the progress window showed:" >&2
+      printf '%s\n' "$seen" >&2
+      exit 1
+    fi
+    for plan in msfs/zurich-geneva.pln sqb/zurich-geneva.sbp msfs/swiss-tour.pln sqb/swiss-tour.sbp; do
+      [ -s "$work/$plan" ] || { echo "FAIL: $plan was not written" >&2; exit 1; }
+    done
+    cmp "$here/../data/gui/swiss-tour.pln" "$work/msfs/swiss-tour.pln"
+    ;;
+  drop)
+    # Three files dropped on the main window as the shell drops them: each
+    # built and saved behind the progress window, message 11 reports 3, and
+    # Overwrite and Quietmode are off again afterwards: the next Save asks
+    # before replacing a plan and tells its success.
+    work=$outdir/drop
+    rm -rf "$work"
+    mkdir -p "$work/msfs"
+    config=$WINEPREFIX/drive_c/windows/Routewright.cfg
+    trap 'rm -f "$config"; cleanup' EXIT
+    printf '%s\r\n' '[Startup]' 'MSFS=1' \
+      '[DefMSFSDir]' "Pathname=$(windows_path "$work/msfs")" >"$config"
+    start_app
+    samples=$here/../../samples
+    seen=$(driver drop "$(windows_path "$samples/swiss-tour.txt")" \
+      "$(windows_path "$samples/geneva-basel.txt")" "$(windows_path "$samples/zurich-lugano.txt")" + \
+      watch-batch | tr -d '\r')
+    driver answer ok $'Drag n Drop operation completed\na Total of 3 Flightplans where processed!'
+    expected=$'1 of 3 swiss-tour.txt\n2 of 3 geneva-basel.txt\n3 of 3 zurich-lugano.txt'
+    if [ "$seen" != "$expected" ]; then
+      echo "FAIL: the progress window showed:" >&2
+      printf '%s\n' "$seen" >&2
+      exit 1
+    fi
+    for plan in swiss-tour geneva-basel zurich-lugano; do
+      [ -s "$work/msfs/$plan.pln" ] || { echo "FAIL: $plan.pln was not written" >&2; exit 1; }
+    done
+    driver check-caption 'Routewright - zurich-lugano.txt'
+    driver click 1030
+    driver answer yes 'An MS Flight Simulator Flight plan zurich-lugano.pln already exists!'
+    driver answer ok 'MS Flight Simulator Flight-Plan zurich-lugano.pln successfully created!'
+    close_app
+    ;;
   help)
     # Help Topics opens the help viewer on the program's own help file.
     start_app
