@@ -352,6 +352,25 @@ case $scenario in
     driver answer ok 'MS Flight Simulator Flight-Plan zurich-lugano.pln successfully created!'
     close_app
     ;;
+  autogen-none)
+    # Without generated names the program converts no command-line file:
+    # the main window only opens.
+    work=$outdir/autogen-none
+    rm -rf "$work"
+    mkdir -p "$work/msfs"
+    config=$WINEPREFIX/drive_c/windows/Routewright.cfg
+    trap 'rm -f "$config"; cleanup' EXIT
+    printf '%s\r\n' '[Startup]' 'Autogen=3' 'MSFS=1' \
+      '[DefMSFSDir]' "Pathname=$(windows_path "$work/msfs")" >"$config"
+    start_app "$(windows_path "$here/../../samples/zurich-geneva.txt")"
+    driver check-field 1010 'Please select a valid path and filename'
+    driver check-open
+    close_app
+    if [ -n "$(find "$work" -type f)" ]; then
+      echo "FAIL: a plan was written with Autogen 3" >&2
+      exit 1
+    fi
+    ;;
   help)
     # Help Topics opens the help viewer on the program's own help file.
     start_app
