@@ -41,6 +41,7 @@ TEST(CenterOver, CentresOverTheReferenceAndStaysInside)
         // Halves cut toward zero: centre (-1 + 0) / 2 = 0.
         {"odd sums", {-1, -1, 0, 0}, {0, 0, 405, 97}},
         {"owner near the right edge", {900, 600, 1300, 900}, {619, 641, 1024, 738}},
+        {"owner off the left edge", {-600, 100, -100, 300}, {0, 152, 405, 249}},
         {"no owner: the work area", work, {310, 321, 715, 418}},
     };
     for (const Case& c : cases) {
