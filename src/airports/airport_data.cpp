@@ -6,7 +6,7 @@
 #include <limits>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 #include "airports/runways.h"
@@ -117,78 +117,191 @@ bool ParseOffset(std::string_view text, std::int32_t& offset)
     return true;
 }
 
-// Whether a line may have ident as its first field, by its first two bytes:
-// they are ident's (ignoring case), or the field follows white space or a
-// control character. A superset is harmless: the line is tested in full
-// afterwards.
-class LineStartTest {
-public:
-    explicit LineStartTest(std::string_view ident)
-        : first_(ident.empty() ? 0 : Fold(ident[0])),
-          second_(ident.size() < 2 ? 0 : Fold(ident[1]))
-    {
-    }
+// How often a character stands in airport data, letters without regard to
+// case: from the most frequent (blanks, digits, the letters of names) to the
+// least; characters not listed are rarer still. Measured on the worldwide
+// file; it only decides which of ident's characters a scan looks for.
+constexpr std::string_view kFrequentFirst = " 01ar32_94i5.867ot-enpls\r\ndcmufkhgbywvzjxq";
 
-    bool MayBegin(unsigned char b1, unsigned char b2) const
-    {
-        if (b1 <= 0x20) {
-            return true;
-        }
-        if ((b1 | 0x20) != first_) {
-            return false;
-        }
-        // A one-character identifier is followed by white space, a zero byte
-        // or the line end.
-        return second_ == 0 ? b2 <= 0x20 : (b2 | 0x20) == second_;
-    }
+unsigned char Folded(char c) { return static_cast<unsigned char>(c) | 0x20; }
 
-    // The first line start in (from, end) that may begin so, or end. Only
-    // line starts whose two bytes both lie before end are looked at.
-    std::size_t NextLineStart(const char* data, std::size_t from, std::size_t end) const
-    {
-        std::size_t at = from;
+std::size_t Rarity(char c)
+{
+    const std::size_t at = kFrequentFirst.find(static_cast<char>(Folded(c)));
+    return at == std::string_view::npos ? kFrequentFirst.size() : at;
+}
+
+// Two of ident's characters and their places in it: the rarest pair, so that
+// few places of a scan hold both. Bytes are compared with bit 0x20 set, which
+// makes a letter's cases equal; other bytes that become equal so are
+// harmless, since a place found is tested in full afterwards.
+struct IdentPair {
+    std::size_t firstAt = 0;
+    std::size_t secondAt = 0;
+    unsigned char first = 0;
+    unsigned char second = 0;
+};
+
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(_WIN32)
+// 32 places at a time where the processor can, chosen when the program runs.
+// Not on Windows, where GCC may keep 32-byte values on a stack that is only
+// 16-byte aligned.
+#define RW_SCAN_AVX2 1
+
+// The pair as 32 copies of each character, and where they stand.
+struct PairAvx2 {
+    __m256i first;
+    __m256i second;
+    std::size_t firstAt;
+    std::size_t secondAt;
+};
+
+// The places of 32 bytes from at on that hold the pair.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i PlacesAvx2(const char* data,
+                                                                      std::size_t at,
+                                                                      const PairAvx2& pair)
+{
+    const __m256i fold = _mm256_set1_epi8(0x20);
+    const __m256i firsts =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + at + pair.firstAt));
+    const __m256i seconds =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + at + pair.secondAt));
+    return _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(firsts, fold), pair.first),
+                            _mm256_cmpeq_epi8(_mm256_or_si256(seconds, fold), pair.second));
+}
+
+[[gnu::target("avx2"), gnu::always_inline]] inline std::uint64_t MaskAvx2(__m256i low, __m256i high)
+{
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(low)) |
+           static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(high))) << 32;
+}
+
+// The first place from at on that may hold the pair, looked at 128 and then
+// 32 places at a time while they lie before stop; where that ends, the
+// places that are left begin.
+[[gnu::target("avx2")]] std::size_t SkipAvx2(const char* data, std::size_t at, std::size_t stop,
+                                              const IdentPair& identPair)
+{
+    // Copies, which the bytes read cannot be taken to change.
+    const PairAvx2 pair{_mm256_set1_epi8(static_cast<char>(identPair.first)),
+                        _mm256_set1_epi8(static_cast<char>(identPair.second)), identPair.firstAt,
+                        identPair.secondAt};
+    for (; at + 128 <= stop; at += 128) {
+        const __m256i a = PlacesAvx2(data, at, pair);
+        const __m256i b = PlacesAvx2(data, at + 32, pair);
+        const __m256i c = PlacesAvx2(data, at + 64, pair);
+        const __m256i d = PlacesAvx2(data, at + 96, pair);
+        const __m256i any = _mm256_or_si256(_mm256_or_si256(a, b), _mm256_or_si256(c, d));
+        if (!_mm256_testz_si256(any, any)) {
+            const std::uint64_t low = MaskAvx2(a, b);
+            return low != 0 ? at + static_cast<std::size_t>(std::countr_zero(low))
+                            : at + 64 + static_cast<std::size_t>(std::countr_zero(MaskAvx2(c, d)));
+        }
+    }
+    for (; at + 32 <= stop; at += 32) {
+        const auto mask = static_cast<std::uint32_t>(_mm256_movemask_epi8(PlacesAvx2(data, at, pair)));
+        if (mask != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(mask));
+        }
+    }
+    return at;
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
 #if defined(__SSE2__)
-        // Thirty-two places at a time: a "\n" followed by two such bytes.
-        const __m128i newline = _mm_set1_epi8('\n');
-        const __m128i caseBit = _mm_set1_epi8(0x20);
-        const __m128i first = _mm_set1_epi8(static_cast<char>(first_));
-        const __m128i second = _mm_set1_epi8(static_cast<char>(second_));
-        const auto places = [&](const char* p) {
-            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-            const __m128i b2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2));
-            const __m128i low1 = _mm_cmpeq_epi8(_mm_subs_epu8(b1, caseBit), _mm_setzero_si128());
-            const __m128i ends2 = _mm_cmpeq_epi8(_mm_subs_epu8(b2, caseBit), _mm_setzero_si128());
-            const __m128i same1 = _mm_cmpeq_epi8(_mm_or_si128(b1, caseBit), first);
-            const __m128i same2 = second_ == 0
-                                      ? ends2
-                                      : _mm_cmpeq_epi8(_mm_or_si128(b2, caseBit), second);
-            const __m128i may = _mm_or_si128(low1, _mm_and_si128(same1, same2));
-            return static_cast<std::uint32_t>(
-                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(here, newline), may)));
-        };
-        while (at + 34 <= end) {
-            const std::uint32_t mask = places(data + at) | (places(data + at + 16) << 16);
-            if (mask != 0) {
-                return at + static_cast<std::size_t>(std::countr_zero(mask)) + 1;
+// The same 64 places at a time.
+std::size_t SkipSse2(const char* data, std::size_t at, std::size_t stop, const IdentPair& pair)
+{
+    const __m128i fold = _mm_set1_epi8(0x20);
+    const __m128i first = _mm_set1_epi8(static_cast<char>(pair.first));
+    const __m128i second = _mm_set1_epi8(static_cast<char>(pair.second));
+    const char* const firsts = data + pair.firstAt;
+    const char* const seconds = data + pair.secondAt;
+    const auto places = [&](std::size_t i) {
+        return _mm_and_si128(
+            _mm_cmpeq_epi8(
+                _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(firsts + i)), fold),
+                first),
+            _mm_cmpeq_epi8(
+                _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(seconds + i)), fold),
+                second));
+    };
+    for (; at + 64 <= stop; at += 64) {
+        const __m128i a = places(at);
+        const __m128i b = places(at + 16);
+        const __m128i c = places(at + 32);
+        const __m128i d = places(at + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) != 0) {
+            const std::uint64_t mask =
+                static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(a))) |
+                static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(b))) << 16 |
+                static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(c))) << 32 |
+                static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(d))) << 48;
+            return at + static_cast<std::size_t>(std::countr_zero(mask));
+        }
+    }
+    return at;
+}
+#endif
+
+// Finds the places where ident may begin: the places whose bytes at the
+// pair's distances are the pair's characters.
+class IdentSearch {
+public:
+    explicit IdentSearch(std::string_view ident) : length_(ident.size())
+    {
+        if (ident.empty()) {
+            return;
+        }
+        // A one-character identifier has its character twice.
+        pair_ = {0, 0, Folded(ident[0]), Folded(ident[0])};
+        std::size_t best = 0;
+        for (std::size_t i = 0; i < ident.size(); ++i) {
+            for (std::size_t j = i + 1; j < ident.size(); ++j) {
+                const std::size_t rarity = Rarity(ident[i]) + Rarity(ident[j]) + 1;
+                if (rarity > best) {
+                    best = rarity;
+                    pair_ = {i, j, Folded(ident[i]), Folded(ident[j])};
+                }
             }
-            at += 32;
+        }
+    }
+
+    // The first place in [from, to) where ident may begin and still end
+    // before to; to when there is none.
+    std::size_t Find(const char* data, std::size_t from, std::size_t to) const
+    {
+        if (length_ == 0 || to < from || to - from < length_) {
+            return to;
+        }
+        const std::size_t stop = to - length_ + 1;  // places before stop fit
+        std::size_t at = from;
+#if defined(RW_SCAN_AVX2)
+        if (HasAvx2()) {
+            at = SkipAvx2(data, at, stop, pair_);
         }
 #endif
-        for (; at + 2 < end; ++at) {
-            if (data[at] == '\n' && MayBegin(static_cast<unsigned char>(data[at + 1]),
-                                             static_cast<unsigned char>(data[at + 2]))) {
-                return at + 1;
+#if defined(__SSE2__)
+        at = SkipSse2(data, at, stop, pair_);
+#endif
+        for (; at < stop; ++at) {
+            if (Folded(data[at + pair_.firstAt]) == pair_.first &&
+                Folded(data[at + pair_.secondAt]) == pair_.second) {
+                return at;
             }
         }
-        return end;
+        return to;
     }
 
 private:
-    static unsigned char Fold(char c) { return static_cast<unsigned char>(c) | 0x20; }
-
-    unsigned char first_;
-    unsigned char second_;
+    std::size_t length_;
+    IdentPair pair_;
 };
 
 }  // namespace
@@ -208,7 +321,6 @@ bool LineFile::Open(const char* path)
     std::setvbuf(file_, nullptr, _IONBF, 0);
     begin_ = end_ = 0;
     atEnd_ = false;
-    inPassedLine_ = false;
     return true;
 }
 
@@ -227,7 +339,6 @@ bool LineFile::Seek(std::int32_t offset)
     }
     begin_ = end_ = 0;
     atEnd_ = false;
-    inPassedLine_ = false;
     return true;
 }
 
@@ -313,57 +424,46 @@ LineFile::Read LineFile::NextStartingWith(std::string_view ident, std::string_vi
     if (file_ == nullptr) {
         return Read::Error;
     }
-    const LineStartTest test(ident);
+    const IdentSearch search(ident);
     for (;;) {
         char* const data = buffer_.get();
-        if (inPassedLine_) {
-            const void* newline = std::memchr(data + begin_, '\n', end_ - begin_);
-            if (newline != nullptr) {
-                begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - data) + 1;
-                inPassedLine_ = false;
-            } else {
-                begin_ = end_;
+        // The lines that end in the buffer, and the last line when the file
+        // ends there; begin_ is where a line starts.
+        std::size_t complete = end_;
+        if (!atEnd_) {
+            while (complete > begin_ && data[complete - 1] != '\n') {
+                --complete;
             }
         }
-        if (!inPassedLine_ && begin_ < end_) {
-            // A line start whose second byte is not read yet is taken as it is.
-            if (begin_ + 1 == end_ ||
-                test.MayBegin(static_cast<unsigned char>(data[begin_]),
-                              static_cast<unsigned char>(data[begin_ + 1]))) {
-                return Next(line);
+        for (std::size_t at = begin_;;) {
+            const std::size_t place = search.Find(data, at, complete);
+            if (place == complete) {
+                break;
             }
-            const std::size_t start = test.NextLineStart(data, begin_, end_);
-            if (start < end_) {
+            // Only white space may stand before the first field.
+            std::size_t start = place;
+            while (start > begin_ && data[start - 1] != '\n' && IsSpace(data[start - 1])) {
+                --start;
+            }
+            if (start == begin_ || data[start - 1] == '\n') {
                 begin_ = start;
                 return Next(line);
             }
-            // Every line start in the buffer whose two bytes are there has
-            // been looked at; the last line, if it was not, comes first
-            // next time, else it is passed over to its end.
-            std::size_t lastStart = end_;
-            while (lastStart > begin_ && data[lastStart - 1] != '\n') {
-                --lastStart;
-            }
-            if (lastStart + 1 >= end_) {
-                // Its second byte (or even its first) is not read yet.
-                std::memmove(data, data + lastStart, end_ - lastStart);
-                end_ -= lastStart;
-                begin_ = 0;
-                if (atEnd_) {
-                    return Next(line);
-                }
-                if (Fill() == Read::Error) {
-                    return Read::Error;
-                }
-                continue;
-            }
-            inPassedLine_ = true;
-            begin_ = end_;
+            at = place + 1;
         }
         if (atEnd_) {
+            begin_ = end_;
             return Read::End;
         }
-        begin_ = end_ = 0;
+        if (complete == 0 && end_ == kBlockSize) {
+            // A line longer than the buffer: Next reads what is kept of it.
+            return Next(line);
+        }
+        // The unfinished last line moves to the front, the next block
+        // comes behind it.
+        std::memmove(data, data + complete, end_ - complete);
+        end_ -= complete;
+        begin_ = 0;
         if (Fill() == Read::Error) {
             return Read::Error;
         }

@@ -61,9 +61,10 @@ public:
     // until the next call.
     [[nodiscard]] Read Next(std::string_view& line);
 
-    // Next, but lines whose first two bytes show that ident (ignoring case)
-    // cannot be their first field are passed over in bulk. What comes back
-    // may still not be ident's line; LineHasIdent tells.
+    // Next, but lines that do not hold two of ident's characters (ignoring
+    // case) where ident would stand as their first field are passed over in
+    // bulk, many bytes at a time. What comes back may still not be ident's
+    // line; LineHasIdent tells.
     [[nodiscard]] Read NextStartingWith(std::string_view ident, std::string_view& line);
 
 private:
@@ -75,7 +76,6 @@ private:
     std::size_t begin_ = 0;  // the unread bytes of the buffer
     std::size_t end_ = 0;
     bool atEnd_ = false;  // nothing left in the file beyond the buffer
-    bool inPassedLine_ = false;  // the buffer starts inside a line passed over
     char longLine_[kKeptLength] = {};
 };
 
