@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -86,7 +87,9 @@ protected:
     void SetUp() override
     {
         const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::path(testing::TempDir()) / (std::string("rw_cli_") + info->name());
+        // The process number keeps two builds' runs of the same test apart.
+        folder = fs::path(testing::TempDir()) /
+                 (std::string("rw_cli_") + info->name() + "_" + std::to_string(::getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder / "config");
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -62,7 +63,9 @@ protected:
     void SetUp() override
     {
         const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("rw_route_") + info->test_suite_name() + "_" + info->name();
+        // The process number keeps two builds' runs of the same test apart.
+        std::string name = std::string("rw_route_") + info->test_suite_name() + "_" + info->name() +
+                           "_" + std::to_string(::getpid());
         std::replace(name.begin(), name.end(), '/', '_');
         folder = std::filesystem::path(testing::TempDir()) / name;
         std::filesystem::remove_all(folder);
