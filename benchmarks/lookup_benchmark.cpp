@@ -168,9 +168,8 @@ void PlainRead(benchmark::State& run, const std::string& dataPath, const std::st
         }
         std::fclose(data);
     }
-    const std::size_t bytes = found ? dataBytes
-                                    : std::filesystem::file_size(dataPath) -
-                                          static_cast<std::size_t>(offset);
+    const std::size_t bytes =
+        found ? dataBytes : std::filesystem::file_size(dataPath) - static_cast<std::size_t>(offset);
     run.SetBytesProcessed(static_cast<std::int64_t>(run.iterations()) *
                           static_cast<std::int64_t>(bytes));
 }
@@ -245,8 +244,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark((std::string("Lookup/") + c.label).c_str(),
                                      [=](benchmark::State& run) { Lookup(run, dataPath, ident, found); })
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("PlainRead/") + c.label).c_str(),
-                                     [=](benchmark::State& run) { PlainRead(run, dataPath, ident, found); })
+        benchmark::RegisterBenchmark(
+            (std::string("PlainRead/") + c.label).c_str(),
+            [=](benchmark::State& run) { PlainRead(run, dataPath, ident, found); })
             ->Unit(benchmark::kMicrosecond);
     }
     RatioReporter reporter;

@@ -180,7 +180,7 @@ struct PairAvx2 {
 // 32 places at a time while they lie before stop; where that ends, the
 // places that are left begin.
 [[gnu::target("avx2")]] std::size_t SkipAvx2(const char* data, std::size_t at, std::size_t stop,
-                                              const IdentPair& identPair)
+                                             const IdentPair& identPair)
 {
     // Copies, which the bytes read cannot be taken to change.
     const PairAvx2 pair{_mm256_set1_epi8(static_cast<char>(identPair.first)),
@@ -199,7 +199,8 @@ struct PairAvx2 {
         }
     }
     for (; at + 32 <= stop; at += 32) {
-        const auto mask = static_cast<std::uint32_t>(_mm256_movemask_epi8(PlacesAvx2(data, at, pair)));
+        const auto mask =
+            static_cast<std::uint32_t>(_mm256_movemask_epi8(PlacesAvx2(data, at, pair)));
         if (mask != 0) {
             return at + static_cast<std::size_t>(std::countr_zero(mask));
         }
