@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -53,7 +54,8 @@ protected:
                 c = '_';  // parameterised names hold "/"
             }
         }
-        folder_ = testing::TempDir() + "rw_airports_" + name;
+        // The process number keeps two builds' runs of the same test apart.
+        folder_ = testing::TempDir() + "rw_airports_" + name + "_" + std::to_string(::getpid());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         state.appName = "Routewright";
