@@ -321,6 +321,8 @@ TEST_F(Cli, UsageErrors)
         {{"-q", Sample("zurich-geneva.txt")}, "unknown option -q"},
         {{config}, "no flight plan named"},
         {{Sample("zurich-geneva.txt"), "--config"}, "--config needs a file name"},
+        {{"--config", "no-such-routewright.cfg", Sample("zurich-geneva.txt")},
+         "cannot read the configuration file no-such-routewright.cfg"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said);

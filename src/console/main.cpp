@@ -99,6 +99,12 @@ int main(int argc, char** argv)
     }
     if (!configGiven) {
         configPath = rw::DefaultConfigPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    } else if (std::FILE* file = std::fopen(configPath.c_str(), "r")) {
+        std::fclose(file);
+    } else {
+        // A file named on purpose and not there is a mistake, not a wish for
+        // the defaults (which switch every format off).
+        return UsageError("cannot read the configuration file ", configPath.c_str());
     }
 
     rw::AppState state;
