@@ -11,13 +11,6 @@
 #include "resources/resource.h"
 
 namespace rw {
-namespace {
-
-// Generated plan names are off.
-constexpr int kAutogenNone = 3;
-
-}  // namespace
-
 std::string RouteText(const RouteStore& route, std::uint32_t leg)
 {
     std::string text;
@@ -88,12 +81,7 @@ void ShowLegAirports(Context& context, std::uint32_t leg, bool showBusy)
     window.SetText(IDC_ROUTE_TEXT, RouteText(route, leg));
     window.SetText(IDC_CRUISE_ALTITUDE, CruiseAltitudeText(route.legInfo[leg].cruiseAltitude));
 
-    AppSettings& settings = context.state.settings;
-    if (settings.Startup.Autogen != kAutogenNone) {
-        MakePlanFileName(context, settings.DefDestDir.Pathname.view(), context.state.destPath,
-                         context.state.destTitle, settings.Startup.FilterIndex);
-    }
-    window.SetText(IDC_DEST_PATH, context.state.destPath.view());
+    NameDestinationPlan(context);
 
     if (showBusy) {
         window.SetWaitCursor(false);

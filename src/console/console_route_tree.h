@@ -10,7 +10,7 @@ class ConsoleRouteTree : public RouteTree {
 public:
     void DeleteAllItems() override {}
     void UseRouteImages() override {}
-    TreeItem InsertItem(TreeItem, std::string_view, int) override { return 0; }
+    TreeItem InsertTreeItem(TreeItem, std::string_view, int) override { return 0; }
     void Repaint() override {}
     TreeItem SelectedItem() override { return 0; }
     TreeItem FirstRootItem() override { return 0; }

@@ -13,6 +13,7 @@
 #include "console/console_route_tree.h"
 #include "console/console_user.h"
 #include "console/ini_profile.h"
+#include "export/naming.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/batch.h"
@@ -23,9 +24,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-
-// Generated plan names are off.
-constexpr int kAutogenNone = 3;
 
 void PrintUsage(std::FILE* out)
 {
@@ -114,7 +112,7 @@ int main(int argc, char** argv)
     rw::ConsoleRegistry registry;
     rw::ConsoleSystem system;
     rw::LoadSettings(state.settings, profile, registry, system);
-    if (state.settings.Startup.Autogen == kAutogenNone) {
+    if (state.settings.Startup.Autogen == rw::kAutogenNone) {
         std::fprintf(stderr,
                      "routewright: nothing converted: the setting Autogen in section [Startup]\n"
                      "of %s is 3 (None (Let user choose)), so plans get no names.\n"

@@ -5,6 +5,7 @@
 
 #include "common/paths.h"
 #include "export/export_kind.h"
+#include "resources/resource.h"
 
 namespace rw {
 
@@ -78,6 +79,16 @@ void MakePlanFileName(Context& context, std::string_view folder, PathText& path,
     ReplaceExtension(name, PlanExtension(kind));
     full += name.view();
     path = full;
+}
+
+void NameDestinationPlan(Context& context)
+{
+    AppState& state = context.state;
+    if (state.settings.Startup.Autogen != kAutogenNone) {
+        MakePlanFileName(context, state.settings.DefDestDir.Pathname.view(), state.destPath,
+                         state.destTitle, state.settings.Startup.FilterIndex);
+    }
+    context.window.SetText(IDC_DEST_PATH, state.destPath.view());
 }
 
 }  // namespace rw

@@ -19,7 +19,7 @@ public:
     virtual void UseRouteImages() = 0;
     // Appends an item as the last child of parent; image 0 means none, in
     // both the normal and the selected state.
-    virtual TreeItem InsertItem(TreeItem parent, std::string_view text, int image) = 0;
+    virtual TreeItem InsertTreeItem(TreeItem parent, std::string_view text, int image) = 0;
     virtual void Repaint() = 0;
 
     virtual TreeItem SelectedItem() = 0;

@@ -5,33 +5,9 @@
 #include "resources/resource.h"
 #include "route/plan_reader.h"
 #include "route/route_tree_text.h"
+#include "shell/busy_display.h"
 
 namespace rw {
-namespace {
-
-// Puts the busy display back on every way out of the Build.
-class BusyDisplay {
-public:
-    explicit BusyDisplay(MainWindow& window) : window_(window)
-    {
-        window_.ShowBusyAnimation();
-        window_.SetWaitCursor(true);
-        window_.SetStatusText(kBuildingStatus);
-    }
-    ~BusyDisplay()
-    {
-        window_.SetWaitCursor(false);
-        window_.HideBusyAnimation();
-        window_.SetStatusText("");
-    }
-    BusyDisplay(const BusyDisplay&) = delete;
-    BusyDisplay& operator=(const BusyDisplay&) = delete;
-
-private:
-    MainWindow& window_;
-};
-
-}  // namespace
 
 bool BuildWaypointTable(Context& context, RouteTree& tree, LegTabs& tabs)
 {
@@ -53,7 +29,7 @@ bool BuildWaypointTable(Context& context, RouteTree& tree, LegTabs& tabs)
         return false;
     }
 
-    const BusyDisplay busy(window);
+    const BusyDisplay busy(window, kBuildingStatus);
     const bool toolbar = context.state.settings.Startup.Toolbar != 0;
     for (std::uint32_t leg = 0; leg < route.legCount && leg < kMaxLegs; ++leg) {
         if (!ReadLegPoints(context, file, leg)) {

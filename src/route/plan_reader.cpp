@@ -5,6 +5,7 @@
 
 #include "resources/resource.h"
 #include "route/geodesy.h"
+#include "shell/busy_display.h"
 #include "shell/messages.h"
 
 namespace rw {
@@ -199,24 +200,6 @@ void ShowWarning(Context& context, int textId)
                              MessageButtons::Ok);
 }
 
-// Puts the main window's busy display back when the scan ends, on every way
-// out.
-class BusyDisplayRestorer {
-public:
-    explicit BusyDisplayRestorer(MainWindow& window) : window_(window) {}
-    ~BusyDisplayRestorer()
-    {
-        window_.SetWaitCursor(false);
-        window_.HideBusyAnimation();
-        window_.SetStatusText("");
-    }
-    BusyDisplayRestorer(const BusyDisplayRestorer&) = delete;
-    BusyDisplayRestorer& operator=(const BusyDisplayRestorer&) = delete;
-
-private:
-    MainWindow& window_;
-};
-
 void StorePoint(const SourcePoint& source, RoutePoint& point)
 {
     ClearPoint(point);
@@ -368,7 +351,7 @@ bool OpenSourceFile(Context& context, PlanFile& file)
 
 bool ScanLegs(Context& context)
 {
-    const BusyDisplayRestorer restorer(context.window);
+    const BusyDisplay restorer(context.window);
     PlanFile file;
     if (!OpenSourceFile(context, file)) {
         return false;

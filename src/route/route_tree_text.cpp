@@ -100,14 +100,14 @@ void CompleteLeg(RouteStore& route, std::uint32_t leg)
 void AddLegBranch(RouteTree& tree, const RouteStore& route, std::uint32_t leg)
 {
     tree.UseRouteImages();
-    const TreeItem legItem = tree.InsertItem(0, LegTitle(route, leg), kLegImage);
+    const TreeItem legItem = tree.InsertTreeItem(0, LegTitle(route, leg), kLegImage);
     for (std::uint32_t i = 0; i < PointCount(route, leg); ++i) {
         const RoutePoint& p = route.legs[leg].points[i];
-        const TreeItem pointItem = tree.InsertItem(legItem, p.ident.view(), TypeImage(p.type));
-        tree.InsertItem(pointItem, TypeText(p.type), 0);
-        tree.InsertItem(pointItem, LatitudeText(p), 0);
-        tree.InsertItem(pointItem, LongitudeText(p), 0);
-        tree.InsertItem(pointItem, AltitudeText(p), 0);
+        const TreeItem pointItem = tree.InsertTreeItem(legItem, p.ident.view(), TypeImage(p.type));
+        tree.InsertTreeItem(pointItem, TypeText(p.type), 0);
+        tree.InsertTreeItem(pointItem, LatitudeText(p), 0);
+        tree.InsertTreeItem(pointItem, LongitudeText(p), 0);
+        tree.InsertTreeItem(pointItem, AltitudeText(p), 0);
     }
 }
 

@@ -2,7 +2,6 @@
 #include "shell/batch.h"
 
 #include "common/fixed_text.h"
-#include "common/paths.h"
 #include "common/texts.h"
 #include "export/naming.h"
 #include "resources/resource.h"
@@ -11,9 +10,6 @@
 
 namespace rw {
 namespace {
-
-// Generated plan names are off.
-constexpr int kAutogenNone = 3;
 
 // Overwrite and Quietmode on while a batch runs, put back on every way out.
 class ForcedBatchSettings {
@@ -108,11 +104,7 @@ bool ConvertFile(Context& context, ProgressWindow& window, int number, int count
     main.SetText(IDC_SOURCE_PATH, state.sourcePath.view());
 
     const bool built = main.SendCommand(IDC_BUILD) != 0;
-    if (state.settings.Startup.Autogen != kAutogenNone) {
-        MakePlanFileName(context, state.settings.DefDestDir.Pathname.view(), state.destPath,
-                         state.destTitle, state.settings.Startup.FilterIndex);
-    }
-    main.SetText(IDC_DEST_PATH, state.destPath.view());
+    NameDestinationPlan(context);
     SetDialogTitle(main, state.appName.view(), state.sourceTitle.view());
     const bool saved = main.SendCommand(IDM_SAVE) != 0;
     window.Step();
@@ -127,15 +119,7 @@ void ShowBatchDone(Context& context, int processed)
 
 }  // namespace
 
-std::string_view FileTitleOf(std::string_view path)
-{
-#if defined(_WIN32)
-    const std::size_t at = path.find_last_of("\\:");
-#else
-    const std::size_t at = path.find_last_of(kPathSeparator);
-#endif
-    return at == std::string_view::npos ? path : path.substr(at + 1);
-}
+std::string_view FileTitleOf(std::string_view path) { return path.substr(FileNameStart(path)); }
 
 BatchResult RunDropBatch(Context& context, BatchProgress& progress,
                          const std::vector<std::string>& paths)

@@ -1,32 +1,16 @@
 // The main window's route commands.
 #include "shell/commands.h"
 
+#include "airports/leg_display.h"
 #include "export/naming.h"
 #include "export/save.h"
 #include "resources/resource.h"
 #include "route/build.h"
 #include "route/plan_reader.h"
 #include "route/route_tree_text.h"
-#include "airports/leg_display.h"
 #include "shell/messages.h"
 
 namespace rw {
-namespace {
-
-// Generated plan names are off.
-constexpr int kAutogenNone = 3;
-
-void NameDestination(Context& context)
-{
-    AppState& state = context.state;
-    if (state.settings.Startup.Autogen != kAutogenNone) {
-        MakePlanFileName(context, state.settings.DefDestDir.Pathname.view(), state.destPath,
-                         state.destTitle, state.settings.Startup.FilterIndex);
-    }
-    context.window.SetText(IDC_DEST_PATH, state.destPath.view());
-}
-
-}  // namespace
 
 bool MayDropRoute(Context& context)
 {
@@ -51,7 +35,7 @@ OpenOutcome OpenCommand(Context& context, RouteViews& views)
         return OpenOutcome::Probed;
     }
     context.window.PostCommand(IDC_BUILD);
-    NameDestination(context);
+    NameDestinationPlan(context);
     return OpenOutcome::BuildPosted;
 }
 

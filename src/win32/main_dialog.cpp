@@ -15,6 +15,7 @@
 #include "shell/help.h"
 #include "shell/messages.h"
 #include "shell/placement.h"
+#include "export/naming.h"
 #include "shell/commands.h"
 #include "win32/bars.h"
 #include "win32/batch_window.h"
@@ -25,9 +26,6 @@
 
 namespace rw {
 namespace {
-
-// Generated plan names are off: no files are taken by drop or command line.
-constexpr int kAutogenNone = 3;
 
 constexpr int kBoldControls[] = {IDC_SOURCE_GROUP,    IDC_DEST_GROUP,       IDC_DEPARTURE_GROUP,
                                  IDC_DESTINATION_GROUP, IDC_FLIGHT_TYPE_GROUP, IDC_ROUTE_TYPE_GROUP,

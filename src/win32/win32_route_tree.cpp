@@ -47,7 +47,7 @@ void Win32RouteTree::UseRouteImages()
     SendMessageA(*tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
 }
 
-TreeItem Win32RouteTree::InsertItem(TreeItem parent, std::string_view text, int image)
+TreeItem Win32RouteTree::InsertTreeItem(TreeItem parent, std::string_view text, int image)
 {
     std::string copy(text);
     TVINSERTSTRUCTA insert = {};

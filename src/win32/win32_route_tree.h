@@ -16,7 +16,7 @@ public:
 
     void DeleteAllItems() override;
     void UseRouteImages() override;
-    TreeItem InsertItem(TreeItem parent, std::string_view text, int image) override;
+    TreeItem InsertTreeItem(TreeItem parent, std::string_view text, int image) override;
     void Repaint() override;
     TreeItem SelectedItem() override;
     TreeItem FirstRootItem() override;

@@ -20,7 +20,7 @@ public:
 
     void DeleteAllItems() override { items.clear(); }
     void UseRouteImages() override { hasImages = true; }
-    TreeItem InsertItem(TreeItem parent, std::string_view text, int image) override
+    TreeItem InsertTreeItem(TreeItem parent, std::string_view text, int image) override
     {
         items.push_back({parent, std::string(text), image});
         return items.size();  // items are numbered from 1
