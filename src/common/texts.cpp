@@ -65,10 +65,8 @@ std::string FormatWithName(std::string_view text, std::string_view insert)
 
 std::string FormatText(int id, std::string_view insert) { return FormatWithName(LoadText(id), insert); }
 
-std::string FormatPrintf(const char* format, ...)
+std::string FormatPrintfV(const char* format, va_list args)
 {
-    va_list args;
-    va_start(args, format);
     va_list copy;
     va_copy(copy, args);
     const int n = std::vsnprintf(nullptr, 0, format, copy);
@@ -77,8 +75,18 @@ std::string FormatPrintf(const char* format, ...)
     if (n > 0) {
         out.resize(static_cast<std::size_t>(n) + 1);
         std::vsnprintf(out.data(), out.size(), format, args);
+        // The count, not a terminator, ends the text: "%c" of a zero gives a
+        // zero byte, as a file stream writes it.
         out.resize(static_cast<std::size_t>(n));
     }
+    return out;
+}
+
+std::string FormatPrintf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string out = FormatPrintfV(format, args);
     va_end(args);
     return out;
 }

@@ -3,6 +3,7 @@
 // program's resources.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ std::string FormatWithName(std::string_view text, std::string_view insert);
 
 // FormatWithName of string-table entry id.
 std::string FormatText(int id, std::string_view insert);
+
+// vsnprintf into a string.
+std::string FormatPrintfV(const char* format, va_list args);
 
 // snprintf into a string, for the program's own format texts.
 std::string FormatPrintf(const char* format, ...)

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <string>
 
+#include "common/texts.h"
 #include "export/naming.h"
 #include "export/plan_formats.h"
 
@@ -14,18 +15,7 @@ void PlanSink::Print(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (n > 0) {
-        text.resize(static_cast<std::size_t>(n) + 1);
-        std::vsnprintf(text.data(), text.size(), format, args);
-        // The count, not the terminator, ends the text: "%c" of a zero
-        // writes a zero byte as a file stream would.
-        text.resize(static_cast<std::size_t>(n));
-    }
+    const std::string text = FormatPrintfV(format, args);
     va_end(args);
 
     std::string out;
