@@ -10,85 +10,12 @@
 #endif
 
 #include "airports/runways.h"
+#include "common/field_scanner.h"
 #include "common/paths.h"
 #include "resources/resource.h"
 
 namespace rw {
 namespace {
-
-// White space as the format's conversions skip it; "\n" never reaches a
-// line.
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
-}
-
-char ToUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Reads the fields of an examined line one after the other, as the blanks
-// and conversions of a scanf format do.
-class FieldScanner {
-public:
-    explicit FieldScanner(std::string_view text) : text_(text) {}
-
-    // "%s": the next run of characters that are not white space.
-    bool Word(std::string_view& word)
-    {
-        SkipSpace();
-        const std::size_t start = at_;
-        while (at_ < text_.size() && !IsSpace(text_[at_])) {
-            ++at_;
-        }
-        word = text_.substr(start, at_ - start);
-        return !word.empty();
-    }
-
-    // "%d": a sign and decimal digits; what follows them is the next field's.
-    // A value beyond int is not converted.
-    bool Integer(int& value)
-    {
-        SkipSpace();
-        std::size_t at = at_;
-        bool negative = false;
-        if (at < text_.size() && (text_[at] == '+' || text_[at] == '-')) {
-            negative = text_[at] == '-';
-            ++at;
-        }
-        const std::size_t digits = at;
-        long long magnitude = 0;
-        while (at < text_.size() && text_[at] >= '0' && text_[at] <= '9') {
-            magnitude = magnitude * 10 + (text_[at] - '0');
-            if (magnitude > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
-                return false;
-            }
-            ++at;
-        }
-        if (at == digits) {
-            return false;
-        }
-        const long long signedValue = negative ? -magnitude : magnitude;
-        if (signedValue > std::numeric_limits<int>::max()) {
-            return false;
-        }
-        value = static_cast<int>(signedValue);
-        at_ = at;
-        return true;
-    }
-
-private:
-    void SkipSpace()
-    {
-        while (at_ < text_.size() && IsSpace(text_[at_])) {
-            ++at_;
-        }
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
 
 // "%ld" of an index line's offset: a byte offset the data file can be
 // positioned at. Offsets beyond the 32-bit long of the Windows program are
@@ -498,7 +425,7 @@ bool LineHasIdent(std::string_view line, std::string_view ident)
         ++at;
     }
     // Most lines of a scan differ in the first character already.
-    if (at >= line.size() || ToUpper(line[at]) != ToUpper(ident[0])) {
+    if (at >= line.size() || ToUpperAscii(line[at]) != ToUpperAscii(ident[0])) {
         return false;
     }
     const std::size_t start = at;
@@ -510,7 +437,7 @@ bool LineHasIdent(std::string_view line, std::string_view ident)
         return false;
     }
     for (std::size_t i = 1; i < ident.size(); ++i) {
-        if (ToUpper(line[start + i]) != ToUpper(ident[i])) {
+        if (ToUpperAscii(line[start + i]) != ToUpperAscii(ident[i])) {
             return false;
         }
     }
@@ -533,7 +460,7 @@ AirportLine ParseAirportLine(std::string_view line)
     }
     parsed.name = word;  // cut to 50 characters
     parsed.fieldCount = 2;
-    if (!scanner.Integer(parsed.elevationFt)) {
+    if (!scanner.Int(parsed.elevationFt)) {
         return parsed;
     }
     parsed.fieldCount = 3;

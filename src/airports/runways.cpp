@@ -1,34 +1,12 @@
 // The runway lists, the preferred runways and the user's runway choice.
 #include "airports/runways.h"
 
+#include "common/field_scanner.h"
 #include "common/paths.h"
 #include "resources/resource.h"
 
 namespace rw {
 namespace {
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
-}
-
-char ToUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToUpper(a[i]) != ToUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool BeginsWithIgnoringCase(std::string_view text, std::string_view start)
 {

@@ -1,8 +1,7 @@
 // The reader of the planner's exported text plan.
 #include "route/plan_reader.h"
 
-#include <charconv>
-
+#include "common/field_scanner.h"
 #include "resources/resource.h"
 #include "route/geodesy.h"
 #include "shell/busy_display.h"
@@ -14,179 +13,12 @@ namespace {
 constexpr std::string_view kHeaderLine = "# FliteStar/FliteMap generated flight plan.\n";
 constexpr std::string_view kCheckingStatus = "Checking FliteStar/FliteMap Flightplan";
 
-// White space as the C library sees it in the "C" locale.
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-char ToUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToUpper(a[i]) != ToUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A piece is examined as the C string functions would see it: up to its
 // first zero byte.
 std::string_view Examined(std::string_view piece)
 {
     return piece.substr(0, piece.find('\0'));
 }
-
-// Reads a line the way the scanf patterns of the format do. Each field
-// first skips white space, as the blank before every conversion of the
-// patterns does; a literal must match exactly.
-class PatternScanner {
-public:
-    explicit PatternScanner(std::string_view text) : text_(text) {}
-
-    bool Literal(std::string_view word)
-    {
-        if (text_.substr(at_, word.size()) != word) {
-            return false;
-        }
-        at_ += word.size();
-        return true;
-    }
-
-    // "%c": the next character that is not white space.
-    bool Char(char& c)
-    {
-        SkipSpace();
-        if (at_ >= text_.size()) {
-            return false;
-        }
-        c = text_[at_++];
-        return true;
-    }
-
-    // "%s": a run of characters that are not white space.
-    template <std::size_t N>
-    bool Token(FixedText<N>& token)
-    {
-        SkipSpace();
-        const std::size_t start = at_;
-        while (at_ < text_.size() && !IsSpace(text_[at_])) {
-            ++at_;
-        }
-        if (at_ == start) {
-            return false;
-        }
-        // The whole token is consumed, so the fields after it stay in step;
-        // only its first N characters are kept (the store's field width).
-        token.Assign(text_.substr(start, at_ - start));
-        return true;
-    }
-
-    // "%d": an optional sign and decimal digits. A number outside the
-    // 32-bit range does not match (scanf leaves that undefined).
-    bool Int(std::int32_t& value)
-    {
-        SkipSpace();
-        std::size_t i = at_;
-        bool negative = false;
-        if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) {
-            negative = text_[i] == '-';
-            ++i;
-        }
-        const std::size_t digits = i;
-        std::int64_t magnitude = 0;
-        while (i < text_.size() && IsDigit(text_[i])) {
-            magnitude = magnitude * 10 + (text_[i] - '0');
-            if (magnitude > 2147483648LL) {
-                return false;
-            }
-            ++i;
-        }
-        if (i == digits || (!negative && magnitude > 2147483647LL)) {
-            return false;
-        }
-        value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-        at_ = i;
-        return true;
-    }
-
-    // "%lf" for decimal numbers: an optional sign, digits with an optional
-    // decimal point, and an optional exponent. The words "inf" and "nan",
-    // hexadecimal forms and numbers beyond the range of a double do not
-    // match, so every value read is finite.
-    bool Double(double& value)
-    {
-        SkipSpace();
-        std::size_t i = at_;
-        bool negative = false;
-        if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) {
-            negative = text_[i] == '-';
-            ++i;
-        }
-        const std::size_t start = i;
-        std::size_t digitCount = 0;
-        while (i < text_.size() && IsDigit(text_[i])) {
-            ++i;
-            ++digitCount;
-        }
-        if (i < text_.size() && text_[i] == '.') {
-            ++i;
-            while (i < text_.size() && IsDigit(text_[i])) {
-                ++i;
-                ++digitCount;
-            }
-        }
-        if (digitCount == 0) {
-            return false;
-        }
-        if (i < text_.size() && (text_[i] == 'e' || text_[i] == 'E')) {
-            std::size_t e = i + 1;
-            if (e < text_.size() && (text_[e] == '+' || text_[e] == '-')) {
-                ++e;
-            }
-            if (e < text_.size() && IsDigit(text_[e])) {
-                while (e < text_.size() && IsDigit(text_[e])) {
-                    ++e;
-                }
-                i = e;
-            }
-        }
-        double magnitude = 0.0;
-        const char* first = text_.data() + start;
-        const char* last = text_.data() + i;
-        const auto result = std::from_chars(first, last, magnitude, std::chars_format::general);
-        if (result.ec != std::errc() || result.ptr != last) {
-            return false;
-        }
-        value = negative ? -magnitude : magnitude;
-        at_ = i;
-        return true;
-    }
-
-private:
-    void SkipSpace()
-    {
-        while (at_ < text_.size() && IsSpace(text_[at_])) {
-            ++at_;
-        }
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
 
 void ShowStop(Context& context, int textId)
 {
@@ -305,13 +137,13 @@ bool PlanFile::Seek(std::int32_t position)
 
 bool ParseSectionLine(std::string_view line, std::int32_t& number)
 {
-    PatternScanner scanner(line);
+    FieldScanner scanner(line);
     return scanner.Literal("FPL") && scanner.Int(number);
 }
 
 bool ParsePointLine(std::string_view line, SourcePoint& point)
 {
-    PatternScanner scanner(line);
+    FieldScanner scanner(line);
     SourcePoint read;
     char unused = 0;
     char type = 0;
@@ -332,7 +164,7 @@ bool ParsePointLine(std::string_view line, SourcePoint& point)
 
 char NormalisePointType(char type)
 {
-    const char upper = ToUpper(type);
+    const char upper = ToUpperAscii(type);
     return upper == 'S' || upper == '?' ? 'I' : upper;
 }
 
