@@ -323,21 +323,29 @@ case $scenario in
     # Three files dropped on the main window as the shell drops them: each
     # built and saved behind the progress window, message 11 reports 3, and
     # Overwrite and Quietmode are off again afterwards: the next Save asks
-    # before replacing a plan and tells its success.
+    # before replacing a plan and tells its success. The SquawkBox folder is
+    # missing, so each file's failure messages hold the batch while the
+    # progress window shows that file, and the batch goes on after them.
     work=$outdir/drop
     rm -rf "$work"
     mkdir -p "$work/msfs"
     config=$WINEPREFIX/drive_c/windows/Routewright.cfg
     trap 'rm -f "$config"; cleanup' EXIT
-    printf '%s\r\n' '[Startup]' 'MSFS=1' \
-      '[DefMSFSDir]' "Pathname=$(windows_path "$work/msfs")" >"$config"
+    printf '%s\r\n' '[Startup]' 'MSFS=1' 'SQB=1' \
+      '[DefMSFSDir]' "Pathname=$(windows_path "$work/msfs")" \
+      '[DefSQBDir]' "Pathname=$(windows_path "$work/no-such-folder")" >"$config"
     start_app
     samples=$here/../../samples
-    seen=$(driver drop "$(windows_path "$samples/swiss-tour.txt")" \
-      "$(windows_path "$samples/geneva-basel.txt")" "$(windows_path "$samples/zurich-lugano.txt")" + \
-      watch-batch | tr -d '\r')
+    driver drop "$(windows_path "$samples/swiss-tour.txt")" \
+      "$(windows_path "$samples/geneva-basel.txt")" "$(windows_path "$samples/zurich-lugano.txt")"
+    seen=
+    for plan in swiss-tour geneva-basel zurich-lugano; do
+      seen+=$(driver watch-batch | tr -d '\r')$'\n'
+      driver answer ok "Failed to create SquawkBox Flight plan $plan.sbp" + \
+        answer ok "SquawkBox Flight-Plan $plan.sbp could not be created!"
+    done
     driver answer ok $'Drag n Drop operation completed\na Total of 3 Flightplans where processed!'
-    expected=$'1 of 3 swiss-tour.txt\n2 of 3 geneva-basel.txt\n3 of 3 zurich-lugano.txt'
+    expected=$'1 of 3 swiss-tour.txt\n2 of 3 geneva-basel.txt\n3 of 3 zurich-lugano.txt\n'
     if [ "$seen" != "$expected" ]; then
       echo "FAIL: the progress window showed:" >&2
       printf '%s\n' "$seen" >&2
@@ -349,7 +357,9 @@ case $scenario in
     driver check-caption 'Routewright - zurich-lugano.txt'
     driver click 1030
     driver answer yes 'An MS Flight Simulator Flight plan zurich-lugano.pln already exists!'
-    driver answer ok 'MS Flight Simulator Flight-Plan zurich-lugano.pln successfully created!'
+    driver answer ok 'MS Flight Simulator Flight-Plan zurich-lugano.pln successfully created!' + \
+      answer ok 'Failed to create SquawkBox Flight plan zurich-lugano.sbp' + \
+      answer ok 'SquawkBox Flight-Plan zurich-lugano.sbp could not be created!'
     close_app
     ;;
   autogen-none)
