@@ -75,11 +75,6 @@ protected:
     {
         RouteCommandTest::SetUp();
         RunSentCommands();
-        window.onChange = [this](int id) {
-            if (id == IDC_DEST_PATH) {
-                DestinationChanged(context);
-            }
-        };
         std::filesystem::create_directories(folder / "source");
         std::filesystem::create_directories(folder / "msfs");
         std::filesystem::create_directories(folder / "acs");

@@ -393,11 +393,6 @@ protected:
     {
         RouteCommandTest::SetUp();
         RunSentCommands();
-        window.onChange = [this](int id) {
-            if (id == IDC_DEST_PATH) {
-                DestinationChanged(context);
-            }
-        };
         UsePlan("two-legs.txt", test::kTwoLegPlan);
         ASSERT_TRUE(BuildCommand(context, views));
         state.destTitle = "two-legs.pln";

@@ -112,13 +112,19 @@ protected:
         state.sourceTitle = fileName;
     }
 
-    // Commands sent to the main window run as the real window runs them.
+    // Commands sent to the main window run as the real window runs them,
+    // and the destination field tells of its changes as the real one does.
     void RunSentCommands()
     {
         window.onSend = [this](int id) {
             std::intptr_t result = 0;
             EXPECT_TRUE(RunRouteCommand(context, views, id, result)) << id;
             return result;
+        };
+        window.onChange = [this](int id) {
+            if (id == IDC_DEST_PATH) {
+                DestinationChanged(context);
+            }
         };
     }
 
