@@ -13,11 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_main_window.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_file_dialogs.h"
-#include "fakes/scripted_user.h"
-#include "shell/context.h"
+#include "fakes/fake_context.h"
 
 namespace rw::test {
 
@@ -43,22 +39,11 @@ inline AirportFiles MakeAirportFiles(std::initializer_list<std::string> lines)
     return files;
 }
 
-class AirportTest : public testing::Test {
+class AirportTest : public testing::Test, protected FakeContext {
 protected:
     void SetUp() override
     {
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : name) {
-            if (c == '/') {
-                c = '_';  // parameterised names hold "/"
-            }
-        }
-        // The process number keeps two builds' runs of the same test apart.
-        folder_ = testing::TempDir() + "rw_airports_" + name + "_" + std::to_string(::getpid());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        state.appName = "Routewright";
+        folder_ = MakeTestFolder("rw_airports_").string();
         UseDataFile(Path("Fsb_apts.txt"));
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -109,22 +94,6 @@ protected:
             state.route.legCount = leg + 1;
         }
     }
-
-    std::vector<int> MessageIds() const
-    {
-        std::vector<int> ids;
-        for (const ShownMessage& m : user.shown) {
-            ids.push_back(m.textId);
-        }
-        return ids;
-    }
-
-    AppState state;
-    ScriptedUser user;
-    FakeMainWindow window;
-    ScriptedFileDialogs dialogs;
-    FakeSystem system;
-    Context context{state, user, window, dialogs, system};
 
 private:
     std::string folder_;

@@ -12,12 +12,8 @@
 #include <vector>
 
 #include "export/plan_writer.h"
-#include "fakes/fake_main_window.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_file_dialogs.h"
-#include "fakes/scripted_user.h"
+#include "fakes/fake_context.h"
 #include "plan_fixture.h"
-#include "shell/context.h"
 
 namespace rw::test {
 
@@ -46,28 +42,12 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     out << bytes;
 }
 
-// The message numbers shown, in order.
-inline std::vector<int> ShownIds(const ScriptedUser& user)
-{
-    std::vector<int> ids;
-    for (const ShownMessage& m : user.shown) {
-        ids.push_back(m.textId);
-    }
-    return ids;
-}
-
 // The fixture route in a context of fakes, and a folder of the test's own.
-class ExportTest : public testing::Test {
+class ExportTest : public testing::Test, protected FakeContext {
 protected:
     void SetUp() override
     {
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("rw_export_") + info->test_suite_name() + "_" + info->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        folder = std::filesystem::path(testing::TempDir()) / name;
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        state.appName = "Routewright";
+        folder = MakeTestFolder("rw_export_");
         FillPlanFixture(state, window);
     }
     void TearDown() override
@@ -92,12 +72,6 @@ protected:
     }
 
     std::filesystem::path folder;
-    AppState state;
-    ScriptedUser user;
-    FakeMainWindow window;
-    ScriptedFileDialogs dialogs;
-    FakeSystem system;
-    Context context{state, user, window, dialogs, system};
 };
 
 }  // namespace rw::test

@@ -15,13 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_main_window.h"
-#include "fakes/fake_platform.h"
+#include "fakes/fake_context.h"
 #include "fakes/fake_route_tree.h"
-#include "fakes/scripted_file_dialogs.h"
-#include "fakes/scripted_user.h"
 #include "shell/commands.h"
-#include "shell/context.h"
 
 namespace rw::test {
 
@@ -58,20 +54,11 @@ inline constexpr const char* kAirportData =
     "LSGG Geneve_Cointrin 1411 N46.23 E006.10 05_23 04_22-grass\n"
     "LSZH Zurich 1416 N47.46 E008.54 16_34 10_28 14_32\n";
 
-class RouteCommandTest : public testing::Test {
+class RouteCommandTest : public testing::Test, protected FakeContext {
 protected:
     void SetUp() override
     {
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        // The process number keeps two builds' runs of the same test apart.
-        std::string name = std::string("rw_route_") + info->test_suite_name() + "_" + info->name() +
-                           "_" + std::to_string(::getpid());
-        std::replace(name.begin(), name.end(), '/', '_');
-        folder = std::filesystem::path(testing::TempDir()) / name;
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-
-        state.appName = "Routewright";
+        folder = MakeTestFolder("rw_route_");
         WriteFile("Fsb_apts.txt", kAirportData);
         state.settings.AirpFile.Pathname = In("Fsb_apts.txt");
         state.settings.AirpFile.Filename = "Fsb_apts.txt";
@@ -128,25 +115,10 @@ protected:
         };
     }
 
-    std::vector<int> MessageIds() const
-    {
-        std::vector<int> ids;
-        for (const ShownMessage& m : user.shown) {
-            ids.push_back(m.textId);
-        }
-        return ids;
-    }
-
     // The texts of the tree's top-level items.
     std::vector<std::string> Branches() const { return tree.ChildTexts(0); }
 
     std::filesystem::path folder;
-    AppState state;
-    ScriptedUser user;
-    FakeMainWindow window;
-    ScriptedFileDialogs dialogs;
-    FakeSystem system;
-    Context context{state, user, window, dialogs, system};
     FakeRouteTree tree;
     FakeLegTabs tabs;
     int probes = 0;

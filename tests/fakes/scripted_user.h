@@ -62,4 +62,14 @@ private:
     std::deque<Answer> answers_;
 };
 
+// The numbers of the messages user was shown, in order.
+inline std::vector<int> ShownIds(const ScriptedUser& user)
+{
+    std::vector<int> ids;
+    for (const ShownMessage& m : user.shown) {
+        ids.push_back(m.textId);
+    }
+    return ids;
+}
+
 }  // namespace rw::test
