@@ -23,11 +23,7 @@ namespace {
 bool ParseOffset(std::string_view text, std::int32_t& offset)
 {
     std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
+    const bool negative = TakeSign(text, at);
     const std::size_t digits = at;
     std::int64_t value = 0;
     while (at < text.size() && text[at] >= '0' && text[at] <= '9') {

@@ -38,6 +38,15 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// An optional "+" or "-" at at, passed over; true for "-".
+inline bool TakeSign(std::string_view text, std::size_t& at)
+{
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        return text[at++] == '-';
+    }
+    return false;
+}
+
 // The fields of a line one after the other. Each conversion first skips
 // white space, as the blank before every conversion of the patterns does; a
 // literal must match exactly.
@@ -97,11 +106,7 @@ public:
     {
         SkipSpace();
         std::size_t i = at_;
-        bool negative = false;
-        if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) {
-            negative = text_[i] == '-';
-            ++i;
-        }
+        const bool negative = TakeSign(text_, i);
         const std::size_t digits = i;
         std::int64_t magnitude = 0;
         while (i < text_.size() && IsDigit(text_[i])) {
@@ -127,11 +132,7 @@ public:
     {
         SkipSpace();
         std::size_t i = at_;
-        bool negative = false;
-        if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) {
-            negative = text_[i] == '-';
-            ++i;
-        }
+        const bool negative = TakeSign(text_, i);
         const std::size_t start = i;
         std::size_t digitCount = 0;
         while (i < text_.size() && IsDigit(text_[i])) {
