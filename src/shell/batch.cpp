@@ -140,11 +140,6 @@ BatchResult RunDropBatch(Context& context, BatchProgress& progress,
         ProgressWindow window(progress, count);
         for (int i = 0; i < count; ++i) {
             std::string path = paths[static_cast<std::size_t>(i)];
-            if (!FitsSourcePath(context, path)) {
-                ++result.failed;
-                window.Step();
-                continue;
-            }
             std::string stored;
             if (context.system.StoredFileName(path, stored)) {
                 path = path.substr(0, path.size() - FileTitleOf(path).size()) + stored;
